@@ -1,0 +1,31 @@
+// Free-standing helpers used by many screens once their data has arrived.
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+namespace dorvanto {
+
+class ResultTable;
+
+// Sets the money display format "#,###,##0.00" on every plain floating-point field.
+void ParaFormatla(ResultTable &tablo);
+
+// x rounded to two decimals, half away from zero on the exact decimal expansion
+// (through the "#,###,##.00" picture of the locale, as every computed amount is).
+double IkiHaneYuvarla(double x, const QLocale &yerel = QLocale());
+
+// The user's documents folder and the local application-data folder.
+QString BelgelerKlasoru();
+QString YerelVeriKlasoru();
+
+// The URL with its path and query percent-encoded (UTF-8, upper-case hex).
+QString UrlKodla(const QString &url);
+
+// Full path of a Chrome or Chromium program, or empty.
+QString ChromeYolu();
+
+// Major version of the installed Internet Explorer: there is none here, 0.
+int IeSurumu();
+
+} // namespace dorvanto
