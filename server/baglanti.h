@@ -10,9 +10,9 @@
 #include <memory>
 #include <stdexcept>
 
-namespace httplib { class Client; }
-
 namespace dorvanto {
+
+class HttpBaglantisi;
 
 // A failure of a server call or of the connection, with the platform's or the
 // server's message (the login shows it as it stands).
@@ -59,7 +59,7 @@ public:
 
 private:
     QMap<QString, QString> m_params;
-    std::unique_ptr<httplib::Client> m_client;
+    std::unique_ptr<HttpBaglantisi> m_client;
     bool m_open = false;
 };
 
@@ -77,5 +77,10 @@ bool BaglantiAc(ServerConnection &baglanti, bool mesajGoster);
 
 // Wait between attempts (500 ms); tests may shorten it.
 void SetBaglantiBeklemesiMs(int ms);
+int BaglantiBeklemesiMs();
+
+// The wait itself (a sleep of the given milliseconds). Tests install one that
+// counts the waits instead of sleeping; an empty function restores the sleep.
+void SetBaglantiBekleyicisi(std::function<void(int ms)> bekle);
 
 } // namespace dorvanto

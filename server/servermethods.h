@@ -114,6 +114,7 @@ private:
 // The stream transfer rule: from position 0, in 1024-byte reads until a read
 // answers fewer, and only when `size` is not 0. Answers true and fills `hedef`
 // only when the bytes read are exactly `size`; otherwise `hedef` is left empty.
+// A size of 0 (nothing announced) or a missing stream reads nothing and answers false.
 bool AkisiOku(QIODevice *akis, qint64 size, QByteArray &hedef);
 
 } // namespace dorvanto
