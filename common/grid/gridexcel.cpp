@@ -198,6 +198,8 @@ bool GridExcelYaz(const DataGrid *grid, const QString &path, QString *error)
     };
     if (!grid || !grid->gridModel()->table())
         return fail(QStringLiteral("Kaydedilecek liste yok."));
+    if (!QFileInfo(path).absoluteDir().exists())
+        return fail(QStringLiteral("Klasör bulunamadı."));
     const QByteArray name = QFile::encodeName(path);
     lxw_workbook *wb = workbook_new(name.constData());
     if (!wb)
