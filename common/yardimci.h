@@ -3,6 +3,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 namespace dorvanto {
 
@@ -22,8 +23,11 @@ QString YerelVeriKlasoru();
 // The URL with its path and query percent-encoded (UTF-8, upper-case hex).
 QString UrlKodla(const QString &url);
 
-// Full path of a Chrome or Chromium program, or empty.
+// Full path of a Chrome or Chromium program, or empty: the first existing
+// executable among the usual install places, then the program names on PATH.
 QString ChromeYolu();
+// The same search over given places and PATH folders (tests use it).
+QString ChromeYolu(const QStringList &yerler, const QStringList &yolKlasorleri);
 
 // Major version of the installed Internet Explorer: there is none here, 0.
 int IeSurumu();
