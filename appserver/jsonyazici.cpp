@@ -140,8 +140,11 @@ int Tablo::doldur(Komut &k)
             }
             case Tur::Tam:
             case Tur::Tam64:
-            case Tur::Mantik:
                 tam(k.tam(i));
+                break;
+            case Tur::Mantik:
+                ayirac();
+                m_satirlar.append(k.tam(i) ? "true" : "false");
                 break;
             case Tur::Tarih:
                 tam(qint64(std::floor(k.reel(i))));

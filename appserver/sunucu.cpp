@@ -84,7 +84,6 @@ struct Sunucu::Ic {
         thread_local QString yol;
         if (!baglanti || yol != ayar.veritabani) {
             baglanti = std::make_unique<Vt>(ayar.veritabani);
-            SqlFonksiyonlariniKaydet(*baglanti);
             yol = ayar.veritabani;
         }
         return *baglanti;

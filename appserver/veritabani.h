@@ -39,6 +39,10 @@ private:
     sqlite3 *m_db = nullptr;
 };
 
+// Registers the SQL functions the queries use: netfiyat(f, i1, i2, i3, i4),
+// indirimyazi(i1, i2, i3, i4), aramabicimi(text). Every Vt has them.
+void SqlFonksiyonlariniKaydet(Vt &vt);
+
 // A prepared statement. Parameters are 1-based as in SQLite.
 class Komut {
 public:

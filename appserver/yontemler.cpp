@@ -19,37 +19,6 @@
 
 namespace dorvanto::appserver {
 
-// ---- SQL functions -----------------------------------------------------------------
-
-namespace {
-void fNetFiyat(sqlite3_context *c, int, sqlite3_value **v)
-{
-    sqlite3_result_double(c, NetFiyat(sqlite3_value_double(v[0]), sqlite3_value_double(v[1]), sqlite3_value_double(v[2]),
-                                      sqlite3_value_double(v[3]), sqlite3_value_double(v[4])));
-}
-void fIndirimYazi(sqlite3_context *c, int, sqlite3_value **v)
-{
-    const QByteArray b = IndirimYazisi(sqlite3_value_double(v[0]), sqlite3_value_double(v[1]), sqlite3_value_double(v[2]),
-                                       sqlite3_value_double(v[3]))
-                             .toUtf8();
-    sqlite3_result_text(c, b.constData(), int(b.size()), SQLITE_TRANSIENT);
-}
-void fAramaBicimi(sqlite3_context *c, int, sqlite3_value **v)
-{
-    const auto *p = reinterpret_cast<const char *>(sqlite3_value_text(v[0]));
-    const QByteArray b = AramaBicimi(QString::fromUtf8(p ? p : "")).toUtf8();
-    sqlite3_result_text(c, b.constData(), int(b.size()), SQLITE_TRANSIENT);
-}
-} // namespace
-
-void SqlFonksiyonlariniKaydet(Vt &vt)
-{
-    const int bayrak = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
-    sqlite3_create_function(vt.ham(), "netfiyat", 5, bayrak, nullptr, fNetFiyat, nullptr, nullptr);
-    sqlite3_create_function(vt.ham(), "indirimyazi", 4, bayrak, nullptr, fIndirimYazi, nullptr, nullptr);
-    sqlite3_create_function(vt.ham(), "aramabicimi", 1, bayrak, nullptr, fAramaBicimi, nullptr, nullptr);
-}
-
 namespace {
 
 // ---- answers ----------------------------------------------------------------------

@@ -70,7 +70,4 @@ Parametreler ParametreleriOku(const Yontem &y, const QJsonArray &ham);
 // Validates and runs one call; answers the {"result": [...]} body. Throws CagriHatasi.
 QByteArray YontemCagir(Baglam &b, const Yontem &y, const QJsonArray &ham);
 
-// Registers the SQL functions the queries use (netfiyat, indirimyazi) on a connection.
-void SqlFonksiyonlariniKaydet(Vt &vt);
-
 } // namespace dorvanto::appserver
