@@ -18,6 +18,7 @@
 #include <arpa/inet.h>
 #include <dirent.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -255,6 +256,13 @@ struct Sunucu::Ic {
     {
         http.new_task_queue = [n = ayar.isParcacigi] { return new httplib::ThreadPool(size_t(n)); };
         http.set_payload_max_length(ayar.azamiGovde);
+        // Answers go out at once: without TCP_NODELAY a keep-alive client waits for
+        // the delayed acknowledgement between the header and body writes.
+        http.set_socket_options([](socket_t sock) {
+            int bir = 1;
+            setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &bir, sizeof bir);
+            setsockopt(sock, IPPROTO_TCP, TCP_NODELAY, &bir, sizeof bir);
+        });
         http.set_keep_alive_max_count(1000000);
         http.set_exception_handler([](const httplib::Request &, httplib::Response &res, std::exception_ptr ep) {
             QString m = QStringLiteral("Sunucuda beklenmeyen hata");

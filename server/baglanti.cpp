@@ -111,6 +111,7 @@ void ServerConnection::Open()
         throw ServerError(QStringLiteral("Geçersiz sunucu portu: %1").arg(m_params.value(QStringLiteral("Port"))));
     auto c = std::make_unique<HttpBaglantisi>(host.toStdString(), p);
     c->set_keep_alive(true);
+    c->set_tcp_nodelay(true);  // no 40 ms wait for the delayed acknowledgement per call
     zamanAsimi(*c, connectTimeoutMs, readTimeoutMs);
     httplib::Error e = httplib::Error::Success;
     if (!c->baglan(e))
