@@ -107,8 +107,10 @@ QByteArray RaporPdf(Vt &vt, int raporno, int carino, const QString &saticiadi, d
                QStringLiteral("Tarih: %1   Satıcı: %2").arg(tarihYazisi(tarih1), saticiadi == QStringLiteral(".") ? QStringLiteral("Tümü") : saticiadi));
         auto c = vt.hazirla("SELECT c.carikod, c.cariadi, c.vade, COALESCE(SUM(h.borc - h.alacak), 0) AS b FROM cari c"
                             " LEFT JOIN satici s ON s.saticino=c.saticino LEFT JOIN hareket h ON h.carino=c.carino"
-                            " AND h.tarih<=? WHERE ?='.' OR s.adi=? GROUP BY c.carino HAVING b > 0 ORDER BY c.carikod");
-        c.bagla(1, tarih1 + 1).bagla(2, saticiadi).bagla(3, saticiadi);
+                            " AND h.tarih<=?1 WHERE ?2='.' OR s.adi=?2 OR c.saticino IN (SELECT saticino FROM kullanici"
+                            " WHERE adi=?2 AND tip=1 AND saticino>0) GROUP BY c.carino HAVING b > 0 ORDER BY c.carikod");
+        // "." lists every customer; otherwise the representative's name or the user name of a representative
+        c.bagla(1, tarih1 + 1).bagla(2, saticiadi);
         pdf.yazi(50, sy.y, 9, QStringLiteral("Cari Kod"), true);
         pdf.yazi(130, sy.y, 9, QStringLiteral("Cari Adı"), true);
         pdf.sagaYasli(470, sy.y, 9, QStringLiteral("Vade"), true);

@@ -332,8 +332,20 @@ void DemoVeriYukle(Vt &vt, const TohumAyari &ayar)
         };
         hareketEkle(bugun - 200, s("Devir Bakiyesi"), QStringLiteral("DVR%1").arg(carino), Yuvarla2(1000 + r.oran() * 9000), 0,
                     s("Önceki dönemden devir"), bugun - 200, 0, 0, QString());
-        if (carino > 1040)
+        // some customers have paid everything: no balance, no overdue warning
+        auto kapat = [&] {
+            if (carino % 5 != 0)
+                return;
+            const double kalan = vt.hazirla("SELECT COALESCE(SUM(borc - alacak), 0) FROM hareket WHERE carino=?")
+                                     .bagla(1, carino).tekReel();
+            if (kalan > 0)
+                hareketEkle(bugun - 2, s("Tahsilat"), QStringLiteral("THS%1").arg(hareketNo), 0, Yuvarla2(kalan),
+                            s("Havale tahsilatı"), bugun - 2, 0, 0, s("Havale"));
+        };
+        if (carino > 1040) {
+            kapat();
             continue;
+        }
         const int siparisAdedi = r.aralik(4, 9);
         std::vector<int> gunler;
         for (int j = 0; j < siparisAdedi; ++j)
@@ -411,7 +423,7 @@ void DemoVeriYukle(Vt &vt, const TohumAyari &ayar)
                     const int c = r.aralik(0, 3);
                     const int no = hareketNo;
                     hareketEkle(tarih + r.aralik(5, 20), s("Tahsilat"), QStringLiteral("THS%1").arg(no),
-                                0, Yuvarla2((fnet + fvergi) * (1.2 + r.oran())), s(cinsler[size_t(c)]) + s(" tahsilatı"),
+                                0, Yuvarla2((fnet + fvergi) * (0.6 + 0.5 * r.oran())), s(cinsler[size_t(c)]) + s(" tahsilatı"),
                                 tarih + 30, 0, c == 1 ? 7000 + no : 0, s(cinsler[size_t(c)]));
                 }
             }
@@ -422,6 +434,7 @@ void DemoVeriYukle(Vt &vt, const TohumAyari &ayar)
         if (carino % 6 == 1)
             hareketEkle(bugun - 10, s("Satış İade Faturası"), QStringLiteral("IAD%1").arg(carino), 0,
                         Yuvarla2(100 + r.oran() * 400), s("Hasarlı ürün iadesi"), bugun - 10, 0, 0, QString());
+        kapat();
     }
 
     // ---- announcements, advertisements, banners, ticker ----

@@ -181,6 +181,20 @@ private slots:
         QVERIFY(pdfMetni(ozet).contains(QStringLiteral("Cari Özeti")));
         QVERIFY(pdfMetni(ozet).contains(QStringLiteral("Devir Bakiyesi")));
         QVERIFY(pdfMetni(toplu).contains(QStringLiteral("Cari Toplu Alacak Vadeleri")));
+        // a representative's user name selects that representative's customers only
+        const QString kendi = pdfMetni(RaporPdf(vt, 6, 0, QStringLiteral("SATICI"), GunSayisi(DemoGunu()), GunSayisi(DemoGunu())));
+        const QString ad = pdfMetni(RaporPdf(vt, 6, 0, QStringLiteral("MEHMET YILMAZ"), GunSayisi(DemoGunu()), GunSayisi(DemoGunu())));
+        const QString tumu = pdfMetni(toplu);
+        // representative 1 has the customers with odd numbers
+        static const QRegularExpression kod(QStringLiteral("120\\.01\\.(\\d{4})"));
+        int kendiSayisi = 0;
+        for (auto it = kod.globalMatch(kendi); it.hasNext();) {
+            QVERIFY(it.next().captured(1).toInt() % 2 == 1);
+            ++kendiSayisi;
+        }
+        QVERIFY(kendiSayisi > 0);
+        QVERIFY(tumu.count(QStringLiteral("120.01.")) > kendiSayisi);
+        QCOMPARE(ad.count(QStringLiteral("120.01.")), kendiSayisi);
         QVERIFY(pdfMetni(tablo).contains(QStringLiteral("Toplam Satış")));
     }
 

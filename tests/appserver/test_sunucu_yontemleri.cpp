@@ -12,6 +12,9 @@
 #include <QTemporaryFile>
 #include <QtTest>
 
+#include <atomic>
+#include <thread>
+
 using namespace dorvanto;
 using dorvanto::test::TestSunucusu;
 
@@ -613,6 +616,9 @@ private slots:
             gecikmis = !vekil->CariVadeGunGecmismiBul(c).isEmpty();
         QVERIFY(gecikmis);
         QCOMPARE(vekil->CariVadeGunGecmismiBul(424242), QString());
+        // 1005 has paid everything
+        QCOMPARE(vekil->CariVadeGunGecmismiBul(1005), QString());
+        QCOMPARE(vekil->CariDurumVer(1005), QStringLiteral("0,00 TL"));
 
         TMobilCariBilgisi *m = vekil->MobilCariBilgisiGetir(0, QStringLiteral("DEMO-BAYI"));
         QVERIFY(m);
@@ -641,6 +647,33 @@ private slots:
             QVERIFY(cikti.contains(QStringLiteral("istek|Şifre Değiştirme İsteği")));
             QVERIFY(cikti.contains(QStringLiteral("mail|Konu")));
         }
+    }
+
+    void ayniAndaSepeteEkleme()
+    {
+        // eight clients add to one basket at once: every line arrives, none twice
+        const int once = vekil->SepetVer2(1001)->data.rowCount;
+        std::vector<std::thread> isler;
+        std::atomic<int> eklenen{0};
+        for (int i = 0; i < 8; ++i)
+            isler.emplace_back([&, i] {
+                ServerConnection b;
+                b.setHostName(s->host());
+                b.setPort(s->port());
+                b.Open();
+                TServerMethods1Client v(b);
+                for (int j = 0; j < 10; ++j)
+                    eklenen += v.SepetEkle2(bayi.Kopya(), 1001, 1100 + i * 10 + j, {}, {}, 1, 20, 10, 0, 1, 0, 0, 0, 0);
+            });
+        for (auto &t : isler)
+            t.join();
+        QCOMPARE(eklenen.load(), 80);
+        const TableData t = vekil->SepetVer2(1001)->data;
+        QCOMPARE(t.rowCount, once + 80);
+        QSet<qint64> satirlar;
+        for (int r = 0; r < t.rowCount; ++r)
+            satirlar.insert(qint64(hucre(t, r, "SIRANO")));
+        QCOMPARE(satirlar.size(), t.rowCount);
     }
 
     void vekilHatalari()
