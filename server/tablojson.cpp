@@ -12,6 +12,7 @@
 #include <simdjson.h>
 
 #include <charconv>
+#include <unordered_map>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -106,7 +107,44 @@ QByteArray base64Coz(std::string_view s, bool &tamam)
     degerHatasi(c, satir, QStringLiteral("%1 değer olamaz").arg(turAdi(t)));
 }
 
-inline void degerEkle(ColumnData &c, element v, int satir)
+// Texts of a column often repeat (brand, model, group, unit). Equal texts share one
+// QString (implicit sharing), which saves an allocation per cell on the way in and a
+// free on the way out. A column whose texts do not repeat stops the lookups early.
+class MetinPaylastirici {
+public:
+    QString al(std::string_view s)
+    {
+        if (s.empty())
+            return QString();
+        if (!m_acik)
+            return utf8(s);
+        ++m_deneme;
+        auto it = m_harita.find(s);
+        if (it != m_harita.end()) {
+            ++m_isabet;
+            return it->second;
+        }
+        QString yeni = utf8(s);
+        if (m_harita.size() < kEnFazla)
+            m_harita.emplace(s, yeni);
+        if (m_deneme == kDeneme && m_isabet * 2 < m_deneme) {
+            m_acik = false;
+            m_harita = {};
+        }
+        return yeni;
+    }
+
+private:
+    static constexpr std::size_t kEnFazla = 8192;
+    static constexpr int kDeneme = 512;
+    bool m_acik = true;
+    int m_deneme = 0;
+    int m_isabet = 0;
+    // keys point into the parser's string buffer, which outlives the decoding
+    std::unordered_map<std::string_view, QString> m_harita;
+};
+
+inline void degerEkle(ColumnData &c, MetinPaylastirici &paylas, element v, int satir)
 {
     const element_type t = v.type();
     if (t == element_type::NULL_VALUE) {
@@ -154,7 +192,7 @@ inline void degerEkle(ColumnData &c, element v, int satir)
     case FieldType::Memo:
         if (t != element_type::STRING)
             turHatasi(c, satir, t);
-        c.texts.push_back(utf8(v.get_string().value_unsafe()));
+        c.texts.push_back(paylas.al(v.get_string().value_unsafe()));
         break;
     case FieldType::Blob: {
         if (t != element_type::STRING)
@@ -220,6 +258,7 @@ TableData tabloCoz(element kok)
     const std::size_t satirTahmini = satirlar.size();
     for (ColumnData &c : t.columns)
         c.reserve(satirTahmini);
+    std::vector<MetinPaylastirici> paylasicilar(sutunSayisi);
     int satir = 0;
     for (element se : satirlar) {
         simdjson::dom::array r;
@@ -229,7 +268,7 @@ TableData tabloCoz(element kok)
         for (element v : r) {
             if (k == sutunSayisi)
                 break;
-            degerEkle(t.columns[k], v, satir);
+            degerEkle(t.columns[k], paylasicilar[k], v, satir);
             ++k;
         }
         if (k != sutunSayisi || r.size() != sutunSayisi)

@@ -66,6 +66,31 @@ private slots:
         QCOMPARE(u.asFloat(0, 2), 0.1);
     }
 
+    // Repeated texts are shared between cells, unique ones are not looked up for
+    // long; either way every cell must come back with its own value.
+    void manyRowsRepeatedAndUniqueTexts()
+    {
+        TableData t;
+        t.addColumn({"MARKA", FieldType::String});
+        t.addColumn({"BARKOD", FieldType::String});
+        t.addColumn({"KARISIK", FieldType::String});
+        const QStringList markalar{"BOSCH", "VALEO", "MAHLE", ""};
+        for (int i = 0; i < 3000; ++i) {
+            const int r = t.appendRow();
+            t.set(r, 0, markalar[i % 4]);
+            t.set(r, 1, QString("869%1").arg(i));
+            t.set(r, 2, i < 1000 ? QString("SABİT") : QString("değişen %1").arg(i));
+        }
+        const QByteArray metin = TabloJsonYaz(t);
+        const TableData u = TabloJsonOku(metin.toStdString());
+        QCOMPARE(u.rowCount, 3000);
+        for (int r = 0; r < 3000; ++r) {
+            QCOMPARE(u.asString(r, 0), markalar[r % 4]);
+            QCOMPARE(u.asString(r, 1), QString("869%1").arg(r));
+            QCOMPARE(u.asString(r, 2), r < 1000 ? QString("SABİT") : QString("değişen %1").arg(r));
+        }
+    }
+
     void wireText()
     {
         TableData t;
