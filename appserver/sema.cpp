@@ -89,6 +89,8 @@ CREATE TABLE IF NOT EXISTS giden (
   sirano INTEGER PRIMARY KEY AUTOINCREMENT, tur TEXT NOT NULL, bilgisayarid TEXT NOT NULL DEFAULT '',
   baslik TEXT NOT NULL DEFAULT '', icerik TEXT NOT NULL DEFAULT '', zaman TEXT NOT NULL);
 )SQL";
+// Version 2: the stock lists are ordered by part code.
+const char *const Surum2 = "CREATE INDEX IF NOT EXISTS stok_barkod ON stok(barkod);";
 } // namespace
 
 void SemayiKur(Vt &vt)
@@ -101,6 +103,8 @@ void SemayiKur(Vt &vt)
     Islem is(vt);
     if (surum < 1)
         vt.calistir(Surum1);
+    if (surum < 2)
+        vt.calistir(Surum2);
     vt.calistir(("PRAGMA user_version=" + std::to_string(SemaSurumu)).c_str());
     is.onayla();
 }

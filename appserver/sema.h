@@ -6,7 +6,7 @@
 
 namespace dorvanto::appserver {
 
-inline constexpr int SemaSurumu = 1;
+inline constexpr int SemaSurumu = 2;
 
 // Creates the tables when missing and brings an older file up to SemaSurumu.
 // A file of a newer schema is refused with VtHatasi.

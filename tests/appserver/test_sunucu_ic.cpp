@@ -231,6 +231,11 @@ private slots:
             SemayiKur(vt);
             SemayiKur(vt);  // again: nothing to do
             QCOMPARE(vt.hazirla("PRAGMA user_version").tekTam(), qint64(SemaSurumu));
+            // a file of version 1 is brought up to date
+            vt.calistir("DROP INDEX stok_barkod; PRAGMA user_version=1");
+            SemayiKur(vt);
+            QCOMPARE(vt.hazirla("PRAGMA user_version").tekTam(), qint64(SemaSurumu));
+            QCOMPARE(vt.hazirla("SELECT COUNT(*) FROM sqlite_master WHERE type='index' AND name='stok_barkod'").tekTam(), 1);
             vt.calistir("PRAGMA user_version=99");
         }
         Vt vt(yol);
