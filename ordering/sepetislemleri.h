@@ -85,10 +85,6 @@ public:
     // connection failure, error, or a false answer of the server.
     bool SiparisGonder(int kargoFirmaId, int kargoTuruId, int teslimId, const QString &aciklama);
 
-    // The balance text (CariDurumVer) on a clone, without a message: empty when the
-    // connection cannot be opened or the call fails.
-    QString CariDurumuVer();
-
 signals:
     void sepetYuklendi();
     void secimDegisti();
