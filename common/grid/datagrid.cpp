@@ -197,11 +197,30 @@ public:
 protected:
     void paintSection(QPainter *p, const QRect &rect, int logical) const override
     {
-        p->save();
-        QHeaderView::paintSection(p, rect, logical);
-        p->restore();
-        if (!hasFilterButton(logical))
+        if (!hasFilterButton(logical)) {
+            p->save();
+            QHeaderView::paintSection(p, rect, logical);
+            p->restore();
             return;
+        }
+        // The section across its width; caption and sort arrow left of the filter button.
+        p->save();
+        QStyleOptionHeader opt;
+        initStyleOption(&opt);
+        initStyleOptionForIndex(&opt, logical);
+        opt.rect = rect;
+        style()->drawControl(QStyle::CE_HeaderSection, &opt, p, this);
+        opt.rect = rect.adjusted(0, 0, -(kFilterButton + 4), 0);
+        QStyleOptionHeader label = opt;
+        label.rect = style()->subElementRect(QStyle::SE_HeaderLabel, &opt, this);
+        label.text = fontMetrics().elidedText(opt.text, Qt::ElideRight, label.rect.width());
+        style()->drawControl(QStyle::CE_HeaderLabel, &label, p, this);
+        if (opt.sortIndicator != QStyleOptionHeader::None) {
+            QStyleOptionHeader arrow = opt;
+            arrow.rect = style()->subElementRect(QStyle::SE_HeaderArrow, &opt, this);
+            style()->drawPrimitive(QStyle::PE_IndicatorHeaderArrow, &arrow, p, this);
+        }
+        p->restore();
         const QRect b(rect.right() - kFilterButton - 3, rect.top() + (rect.height() - kFilterButton) / 2, kFilterButton,
                       kFilterButton);
         const bool active = m_grid->gridModel()->hasFilter(logical);
@@ -1020,11 +1039,11 @@ int DataGrid::measureColumn(int c) const
     const GridColumn &col = m_model->column(c);
     const QFontMetrics fm = m_view->fontMetrics();
     const QFontMetrics hfm = m_header->fontMetrics();
-    int width = hfm.horizontalAdvance(col.headerText()) + 2 * kCellPadding + 8;
+    int width = hfm.horizontalAdvance(col.headerText()) + 2 * kCellPadding + 4;
     if (m_filterButtons && m_model->tableColumn(c) >= 0)
-        width += kFilterButton + 6;
-    if (m_model->sortingAllowed())
-        width += 12;
+        width += kFilterButton + 4;
+    if (m_model->sortingAllowed() && m_model->sortColumn() == c)
+        width += 12; // the sort arrow
     const QString footer = m_model->summaryText(c);
     if (!footer.isEmpty()) {
         QFont bold = m_footer->font();
@@ -1127,6 +1146,8 @@ void DataGrid::showColumnChooser()
     popup->setObjectName(QStringLiteral("columnChooser"));
     popup->setAttribute(Qt::WA_DeleteOnClose);
     popup->setFrameShape(QFrame::StyledPanel);
+    popup->setAutoFillBackground(true);
+    popup->setBackgroundRole(QPalette::Base);
     auto *lay = new QVBoxLayout(popup);
     lay->setContentsMargins(6, 6, 6, 6);
     lay->setSpacing(4);
@@ -1154,8 +1175,11 @@ void DataGrid::showColumnChooser()
         setColumnVisible(item->data(Qt::UserRole).toString(), item->checkState() == Qt::Checked);
     });
     lay->addWidget(list);
+    const int itemHeight = list->fontMetrics().height() + 8;
+    for (int i = 0; i < list->count(); ++i)
+        list->item(i)->setSizeHint(QSize(widest + 40, itemHeight));
     const int rows = std::min(list->count(), 18);
-    list->setFixedSize(widest + 48, std::max(1, rows) * (list->fontMetrics().height() + 6) + 4);
+    list->setFixedSize(widest + 52, std::max(1, rows) * itemHeight + 4);
     popup->adjustSize();
     const QPoint at = m_chooserButton->isVisible() ? m_chooserButton->mapToGlobal(QPoint(0, m_chooserButton->height()))
                                                    : m_view->mapToGlobal(QPoint(0, m_header->height()));

@@ -4,6 +4,7 @@
 #include "sonuctablosu.h"
 #include "yardimci.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -225,7 +226,10 @@ void GridExcelKaydet(DataGrid *grid, QWidget *window)
     if (chosen.isEmpty())
         return;
     QString error;
-    if (!GridExcelYaz(grid, ExcelDosyaAdi(chosen), &error))
+    QApplication::setOverrideCursor(Qt::WaitCursor); // a long list takes seconds to write
+    const bool ok = GridExcelYaz(grid, ExcelDosyaAdi(chosen), &error);
+    QApplication::restoreOverrideCursor();
+    if (!ok)
         VarsayilanHataGoster(window, error);
 }
 
