@@ -104,6 +104,24 @@ private slots:
         QCOMPARE(grid->columnWidth("F4"), 0);
     }
 
+    void autoWidthFillsTheView()
+    {
+        auto visibleSum = [this] {
+            int sum = 0;
+            for (int c = 0; c < grid->columnCount(); ++c)
+                if (!view()->isColumnHidden(c))
+                    sum += header()->sectionSize(c);
+            return sum;
+        };
+        grid->setAutoWidth(true);
+        QCOMPARE(visibleSum(), view()->viewport()->width());
+        grid->setColumnVisible("STOKADI", false);
+        QCOMPARE(visibleSum(), view()->viewport()->width());
+        grid->resize(700, 300);
+        QApplication::processEvents();
+        QCOMPARE(visibleSum(), view()->viewport()->width());
+    }
+
     void chooserOffersOnlyOfferedColumns()
     {
         grid->setColumnOffered("VEREN", false);
@@ -340,6 +358,31 @@ private slots:
         grid->collapseAll();
         QCOMPARE(grid->rowCount(), 6);
         grid->groupBy(QString());
+        QCOMPARE(grid->rowCount(), 4);
+    }
+
+    void dragHeaderOntoGroupByBox()
+    {
+        grid->setGroupByBoxVisible(true);
+        QApplication::processEvents();
+        auto *box = grid->findChild<QWidget *>("groupByBox");
+        QVERIFY(box && box->isVisible());
+        const int c = grid->columnIndex("VEREN");
+        const QPoint press(header()->sectionViewportPosition(c) + 10, header()->height() / 2);
+        const QPoint onBox = header()->viewport()->mapFromGlobal(box->mapToGlobal(box->rect().center()));
+        QVERIFY(onBox.y() < 0);
+        QTest::mousePress(header()->viewport(), Qt::LeftButton, {}, press);
+        QTest::mouseMove(header()->viewport(), QPoint(press.x(), -2));
+        QTest::mouseMove(header()->viewport(), onBox);
+        QTest::mouseRelease(header()->viewport(), Qt::LeftButton, {}, onBox);
+        QCOMPARE(grid->groupedBy(), QString("VEREN"));
+        QCOMPARE(grid->gridModel()->sortColumn(), -1); // the press did not become a sort
+        QCOMPARE(header()->visualIndex(c), c);         // nor a column move
+        QCOMPARE(grid->rowCount(), 6);
+        // the chip's remove button ends the grouping
+        auto *groupBox = static_cast<QWidget *>(box);
+        QTest::mouseClick(groupBox, Qt::LeftButton, {}, QPoint(8 + groupBox->fontMetrics().horizontalAdvance("Veren") + 34 - 10, groupBox->height() / 2));
+        QVERIFY(grid->groupedBy().isEmpty());
         QCOMPARE(grid->rowCount(), 4);
     }
 
