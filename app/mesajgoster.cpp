@@ -316,3 +316,12 @@ void Temizle()
 } // namespace MesajSinama
 
 } // namespace dorvanto
+
+#include "baglanti.h"
+
+namespace dorvanto {
+void BaglantiMesajKancasiniKur()
+{
+    SetBaglantiMesajKancasi([](const QString &mesaj) { MesajGoster(mesaj, mtHata, YalnizTamam, vdTamam); });
+}
+} // namespace dorvanto

@@ -88,3 +88,9 @@ void Temizle();
 } // namespace MesajSinama
 
 } // namespace dorvanto
+
+namespace dorvanto {
+// Installs the connection check's message hook: MesajGoster, kind error, OK, on the
+// GUI thread; a worker waits until it is closed.
+void BaglantiMesajKancasiniKur();
+} // namespace dorvanto

@@ -7,6 +7,7 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QThread>
 #include <QTimer>
 #include <QUrl>
 
@@ -19,21 +20,14 @@ constexpr int TekrarBeklemesiMs = 1000;
 
 bool Vazgecildi(const std::atomic<bool> *v) { return v && v->load(); }
 
-// Waits `ms`, checking the cancel flag every 50 ms.
+// Waits `ms` on the worker thread, checking the cancel flag every 50 ms.
 void Bekle(int ms, const std::atomic<bool> *vazgec)
 {
-    QEventLoop dongu;
-    QTimer son;
-    son.setSingleShot(true);
-    QObject::connect(&son, &QTimer::timeout, &dongu, &QEventLoop::quit);
-    QTimer yokla;
-    QObject::connect(&yokla, &QTimer::timeout, &dongu, [&] {
+    for (int gecen = 0; gecen < ms; gecen += 50) {
         if (Vazgecildi(vazgec))
-            dongu.quit();
-    });
-    son.start(ms);
-    yokla.start(50);
-    dongu.exec();
+            return;
+        QThread::msleep(50);
+    }
 }
 } // namespace
 
@@ -99,18 +93,24 @@ QString DisIpAl(const std::atomic<bool> *vazgec, std::atomic<int> *deneme)
     return DisIpAl(dagitim::IpYankiAdresi(), vazgec, deneme);
 }
 
-UcNokta UcNoktaSec(const QString &disIp)
+namespace {
+UcNokta UcNoktaKur(bool ofis)
 {
     UcNokta u;
-    u.ofis = disIp == dagitim::OfisDisIpAdresi();
-    u.sunucu = u.ofis ? dagitim::YerelSunucuAdresi() : dagitim::GenelSunucuAdresi();
+    u.ofis = ofis;
+    u.sunucu = ofis ? dagitim::YerelSunucuAdresi() : dagitim::GenelSunucuAdresi();
     // The image endpoint is served by the web host: the same port as its base address.
-    const QUrl web(u.ofis ? dagitim::YerelWebTabani() : dagitim::WebTabani());
+    const QUrl web(ofis ? dagitim::YerelWebTabani() : dagitim::WebTabani());
     const int port = web.port(80);
     u.resimTabani = QStringLiteral("http://") + u.sunucu + (port == 80 ? QString() : QStringLiteral(":%1").arg(port))
                     + QStringLiteral("/resimgoster.ashx?id=");
     u.webTabani = dagitim::WebTabani();
     return u;
 }
+} // namespace
+
+UcNokta GenelUcNokta() { return UcNoktaKur(false); }
+
+UcNokta UcNoktaSec(const QString &disIp) { return UcNoktaKur(disIp == dagitim::OfisDisIpAdresi()); }
 
 } // namespace dorvanto

@@ -29,5 +29,6 @@ struct UcNokta {
     bool ofis = false;
 };
 UcNokta UcNoktaSec(const QString &disIp);
+UcNokta GenelUcNokta();   // the public form, before the choice
 
 } // namespace dorvanto

@@ -1,0 +1,3 @@
+#include "anaform.h"
+
+int main(int argc, char **argv) { return dorvanto::ProgramiCalistir(argc, argv); }
