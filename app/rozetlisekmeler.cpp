@@ -36,7 +36,7 @@ void RozetliSekmeCubugu::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const QPalette pal = palette();
-    const QColor koyu = pal.color(QPalette::Highlight).darker(135);
+    const QColor koyu = pal.color(QPalette::Active, QPalette::Highlight).darker(135);
     for (int i = 0; i < count(); ++i) {
         if (!isTabVisible(i))
             continue;
@@ -54,11 +54,11 @@ void RozetliSekmeCubugu::paintEvent(QPaintEvent *)
             ust = koyu.lighter(125);
             alt = koyu;
         } else if (sicak) {
-            ust = pal.color(QPalette::Highlight).lighter(130);
-            alt = pal.color(QPalette::Highlight);
+            ust = pal.color(QPalette::Active, QPalette::Highlight).lighter(130);
+            alt = pal.color(QPalette::Active, QPalette::Highlight);
         } else {
-            ust = pal.color(QPalette::Highlight).lighter(115);
-            alt = pal.color(QPalette::Highlight).darker(110);
+            ust = pal.color(QPalette::Active, QPalette::Highlight).lighter(115);
+            alt = pal.color(QPalette::Active, QPalette::Highlight).darker(110);
         }
         QLinearGradient g(r.topLeft(), r.bottomLeft());
         g.setColorAt(0, ust);
