@@ -30,21 +30,6 @@
 
 namespace dorvanto {
 
-namespace {
-// Forces typed text to upper case, keeping the cursor.
-void BuyukHarfZorla(QLineEdit *e)
-{
-    QObject::connect(e, &QLineEdit::textEdited, e, [e](const QString &t) {
-        const QString u = t.toUpper();
-        if (u != t) {
-            const int p = e->cursorPosition();
-            e->setText(u);
-            e->setCursorPosition(std::min(p, int(u.size())));
-        }
-    });
-}
-} // namespace
-
 Tseccari::Tseccari(ServerConnection &b, TSonucBilgisi &bi, QWidget *owner)
     : QDialog(owner), bag(b), bilgim(bi), m_cariler(new ResultTable(this))
 {

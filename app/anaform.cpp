@@ -65,17 +65,6 @@ QLabel *Etiket(const QString &metin, QWidget *ebeveyn, const char *ad = nullptr)
     return l;
 }
 
-void BuyukHarfZorla(QLineEdit *e)
-{
-    QObject::connect(e, &QLineEdit::textEdited, e, [e](const QString &t) {
-        const QString u = t.toUpper();
-        if (u != t) {
-            const int p = e->cursorPosition();
-            e->setText(u);
-            e->setCursorPosition(std::min(p, int(u.size())));
-        }
-    });
-}
 } // namespace
 
 TForm1::TForm1(QWidget *parent) : QMainWindow(parent)

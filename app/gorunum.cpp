@@ -1,6 +1,7 @@
 #include "gorunum.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -8,6 +9,7 @@
 #include <QStyleFactory>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace dorvanto {
@@ -210,6 +212,18 @@ void MesgulGostergesi::paintEvent(QPaintEvent *)
         p.drawLine(QPointF(0, -yaricap * 0.45), QPointF(0, -yaricap));
         p.restore();
     }
+}
+
+void BuyukHarfZorla(QLineEdit *e)
+{
+    QObject::connect(e, &QLineEdit::textEdited, e, [e](const QString &t) {
+        const QString u = t.toUpper();
+        if (u != t) {
+            const int p = e->cursorPosition();
+            e->setText(u);
+            e->setCursorPosition(std::min(p, int(u.size())));
+        }
+    });
 }
 
 } // namespace dorvanto

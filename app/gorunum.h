@@ -9,6 +9,7 @@
 #include <QWidget>
 
 class QApplication;
+class QLineEdit;
 class QTimer;
 
 namespace dorvanto {
@@ -24,6 +25,9 @@ QPixmap GirisArkaPlani(const QSize &boyut);
 // "ekstre", "yeni", "kampanya", "duyuru", "bakiye", "pos", "liste", "alindi",
 // "onay", "goruldu", "eksik", "hazir", "sevk", "musteri".
 QIcon Simge(const QString &ad, const QColor &renk = QColor(30, 90, 170));
+
+// Makes an edit turn typed text into upper case, keeping the cursor where it was.
+void BuyukHarfZorla(QLineEdit *e);
 
 // A small busy animation (the spinning GIFs of the original screens).
 class MesgulGostergesi : public QWidget {

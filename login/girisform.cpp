@@ -33,17 +33,6 @@
 namespace dorvanto {
 
 namespace {
-void BuyukHarfZorla(QLineEdit *e)
-{
-    QObject::connect(e, &QLineEdit::textEdited, e, [e](const QString &t) {
-        const QString u = t.toUpper();
-        if (u != t) {
-            const int p = e->cursorPosition();
-            e->setText(u);
-            e->setCursorPosition(std::min(p, int(u.size())));
-        }
-    });
-}
 
 const char *IletisimMetni =
     "Dorvanto Otomotiv Yedek Parça San. ve Tic. A.Ş.\n"
