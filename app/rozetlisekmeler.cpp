@@ -68,6 +68,8 @@ void RozetliSekmeCubugu::paintEvent(QPaintEvent *)
         p.setClipRect(r);
         p.fillPath(yol, g);
         p.setPen(QPen(secili ? QColor(255, 200, 60) : alt.darker(130), secili ? 2 : 1));
+        // only the outline: a brush left over from an earlier badge would veil the tab
+        p.setBrush(Qt::NoBrush);
         p.drawPath(yol);
         p.setClipping(false);
 
