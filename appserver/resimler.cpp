@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QLinearGradient>
+#include <QFontMetrics>
 #include <QPainter>
 
 #include <vector>
@@ -108,10 +109,15 @@ QByteArray GifAfis(int w, int h, int kare, const QString &yazi)
         QFont font(QStringLiteral("DejaVu Sans"));
         font.setPixelSize(std::max(10, h / 3));
         font.setBold(true);
+        // the text always fits: smaller type for a narrow banner, and it drifts only
+        // through the room that is left
+        while (font.pixelSize() > 10 && QFontMetrics(font).horizontalAdvance(yazi) > w - 20)
+            font.setPixelSize(font.pixelSize() - 1);
         p.setFont(font);
         p.setPen(Qt::white);
-        const int x = 10 + (f * (w / std::max(1, kare))) % std::max(1, w / 2);
-        p.drawText(QRect(x, 0, w, h), Qt::AlignVCenter | Qt::AlignLeft, yazi);
+        const int bos = std::max(0, w - 20 - QFontMetrics(font).horizontalAdvance(yazi));
+        const int x = 10 + (kare > 1 ? bos * f / (kare - 1) : 0);
+        p.drawText(QRect(x, 0, w - x, h), Qt::AlignVCenter | Qt::AlignLeft, yazi);
         p.end();
         // graphic control: 80 cs delay
         c.append("\x21\xF9\x04\x00", 4);

@@ -88,7 +88,9 @@ void BannerGoster(BannerTuru tur, const BannerKarari &k, const BannerHedefleri &
         break;
     }
     if (tur == BannerTuru::Ust && h.RxGIFAnimator1) {
-        gifYukle(h.RxGIFAnimator1, k.baytlar);
+        // the header banner is stretched over its fixed 409 x 100 place
+        if (gifYukle(h.RxGIFAnimator1, k.baytlar) >= 0 && h.RxGIFAnimator1->movie())
+            h.RxGIFAnimator1->movie()->setScaledSize(h.RxGIFAnimator1->size());
     } else if (tur == BannerTuru::Serit && h.RxGIFAnimator2) {
         const int y = gifYukle(h.RxGIFAnimator2, k.baytlar);
         if (y >= 0)

@@ -59,6 +59,7 @@ private slots:
     void gosterim()
     {
         QLabel ust, serit, img;
+        ust.setFixedSize(409, 100);
         QWidget marquee, panel;
         marquee.hide();
         serit.setFixedHeight(0);
@@ -70,6 +71,8 @@ private slots:
             BannerGoster(t, k, h);
         }
         QVERIFY(ust.movie() && ust.movie()->isValid());
+        // the header banner is stretched over its place whatever the GIF's own size
+        QCOMPARE(ust.movie()->currentImage().size(), QSize(409, 100));
         QVERIFY(serit.movie() && serit.movie()->isValid());
         QVERIFY(serit.height() > 0);
         QVERIFY(!img.pixmap().isNull());
