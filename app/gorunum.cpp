@@ -1,5 +1,7 @@
 #include "gorunum.h"
 
+#include <QFontDatabase>
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QLinearGradient>
@@ -16,6 +18,11 @@ namespace dorvanto {
 
 void GorunumUygula(QApplication &app)
 {
+    // The screens are designed in Tahoma. Where it is missing the condensed DejaVu
+    // face stands in: about as wide, with every Turkish letter.
+    const QStringList yuzler = QFontDatabase::families();
+    if (!yuzler.contains(QStringLiteral("Tahoma")) && yuzler.contains(QStringLiteral("DejaVu Sans Condensed")))
+        QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans Condensed"));
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QPalette p;
     const QColor pencere(232, 240, 250);

@@ -260,10 +260,14 @@ void TSepetSayfasi::Kur()
 
     teslimbox = new RadioGrubu(QStringLiteral("Teslim Durumu"), Panel4);
     teslimbox->setObjectName(QStringLiteral("teslimbox"));
-    teslimbox->setFixedWidth(135);
+    // The designed widths are the least; a longer option widens its group instead of
+    // being cut (the program's font is larger than the design's).
+    teslimbox->setMinimumWidth(135);
+    teslimbox->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     boxkargo = new RadioGrubu(QStringLiteral("Kargo Türleri"), Panel4);
     boxkargo->setObjectName(QStringLiteral("boxkargo"));
-    boxkargo->setFixedWidth(208);
+    boxkargo->setMinimumWidth(208);
+    boxkargo->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     connect(boxkargo, &RadioGrubu::tiklandi, this, &TSepetSayfasi::boxkargoClick);
 
     auto *kargoGrubu = new QGroupBox(QStringLiteral("Kargo"), Panel4);
