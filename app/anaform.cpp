@@ -7,6 +7,13 @@
 #include "mesajgoster.h"
 #include "rozetlisekmeler.h"
 
+#include "bannerlar.h"
+#include "kayanserit.h"
+#include "odeme.h"
+#include "sepetislemleri.h"
+#include "sepetsayfasi.h"
+#include "stoklistesi.h"
+
 #include "girisform.h"
 #include "makinekimligi.h"
 #include "seccari.h"
@@ -15,9 +22,7 @@
 #include "dagitimdegerleri.h"
 #include "sonuctablosu.h"
 
-#ifdef DORVANTO_GRID
 #include "gridsimgeleri.h"
-#endif
 
 #include <QAction>
 #include <QApplication>
@@ -25,6 +30,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
@@ -269,9 +275,7 @@ void TForm1::Kur()
         auto *simge = new QLabel(durum);
         simge->setObjectName(QStringLiteral("durumsimge%1").arg(a.durum));
         simge->setFixedSize(18, 18);
-#ifdef DORVANTO_GRID
         simge->setPixmap(DurumSimgesi(a.durum, 18));
-#endif
         m_durumSimgeleri << simge;
         QLabel *l = Etiket(QString::fromUtf8(a.metin), durum);
         QFont kf = l->font();
@@ -283,24 +287,35 @@ void TForm1::Kur()
     durumDuzen->addStretch(1);
     kok->addWidget(durum);
 
-    // 6. Ticker bar: the news line and the bottom banner line.
-    auto *kayan = new QWidget(merkez);
-    kayan->setObjectName(QStringLiteral("kayanpanel"));
-    kayan->setFixedHeight(40);
-    auto *kayanDuzen = new QHBoxLayout(kayan);
-    kayanDuzen->setContentsMargins(0, 0, 0, 0);
-    kayanDuzen->setSpacing(0);
-    m_kayanyazi = new QWidget(kayan);
+    // 6. Bottom panel: the bottom banner strip (hidden until a banner is loaded) and
+    // under it the news ticker line.
+    m_panel5 = new QWidget(merkez);
+    m_panel5->setObjectName(QStringLiteral("Panel5"));
+    m_panel5->setFixedHeight(40);
+    auto *altDuzen = new QVBoxLayout(m_panel5);
+    altDuzen->setContentsMargins(0, 0, 0, 0);
+    altDuzen->setSpacing(0);
+    m_image3 = new QLabel(m_panel5);
+    m_image3->setObjectName(QStringLiteral("Image3"));
+    m_image3->hide();
+    m_altbanner = new KayanSerit(m_image3, m_panel5);
+    m_altbanner->setObjectName(QStringLiteral("RealTimeMarquee1"));
+    m_altbanner->setFixedHeight(0);
+    m_altbanner->hide();
+    m_kayanyazi = new QWidget(m_panel5);
     m_kayanyazi->setObjectName(QStringLiteral("kayanyazialani"));
+    m_kayanyazi->setFixedHeight(40);
+    m_kayanyazi->setAutoFillBackground(true);
+    QPalette kp = m_kayanyazi->palette();
+    kp.setColor(QPalette::Window, QColor(0xFD, 0xFD, 0xFD));
+    m_kayanyazi->setPalette(kp);
     m_kayanyazi->setLayout(new QHBoxLayout);
     m_kayanyazi->layout()->setContentsMargins(0, 0, 0, 0);
-    m_altbanner = new QWidget(kayan);
-    m_altbanner->setObjectName(QStringLiteral("altbanneralani"));
-    m_altbanner->setLayout(new QHBoxLayout);
-    m_altbanner->layout()->setContentsMargins(0, 0, 0, 0);
-    kayanDuzen->addWidget(m_kayanyazi, 1);
-    kayanDuzen->addWidget(m_altbanner, 1);
-    kok->addWidget(kayan);
+    altDuzen->addWidget(m_altbanner);
+    altDuzen->addWidget(m_kayanyazi);
+    kok->addWidget(m_panel5);
+
+    EkranlariKur();
 
     m_araedit->setFocus();
 }
@@ -312,6 +327,63 @@ void TForm1::SekmeBasligiYaz(QWidget *sayfa, const QString &baslik)
         m_sekmeler->setTabText(i, baslik);
         m_sekmeler->tabBar()->update();
     }
+}
+
+void TForm1::EkranlariKur()
+{
+    // Stock list: the grid goes into the stock tab page.
+    m_sepetIslem = new SepetIslemleri(bagc, sbilgi, *sepet, this);
+    StokSayfasiParcalari p;
+    p.anaPencere = this;
+    p.araedit = m_araedit;
+    p.SpeedButton2 = m_ara;
+    p.SpeedButton1 = m_temizle;
+    p.gifstokara = m_gif[0];
+    p.sPageControl1 = m_sekmeler;
+    p.sstoklistesi = sstoklistesi();
+    p.stok = stok;
+    p.bagc = &bagc;
+    p.sbilgi = &sbilgi;
+    p.sepet = m_sepetIslem;
+    m_stokSayfasi = new StokListesiSayfasi(p, this);
+
+    // Basket
+    auto *sepetDuzen = new QVBoxLayout(ssepet());
+    sepetDuzen->setContentsMargins(0, 0, 0, 0);
+    m_sepetSayfasi = new TSepetSayfasi(*m_sepetIslem, *kargo, ssepet());
+    sepetDuzen->addWidget(m_sepetSayfasi);
+    m_sepetSayfasi->setBaslikYazici([this](const QString &baslik) { SekmeBasligiYaz(ssepet(), baslik); });
+    m_sepetSayfasi->setAramaKutusu(m_araedit);
+    SepetYukle = [this] { m_sepetSayfasi->SepetYukle(); };
+
+    // Card payment: the tab stays empty, the page opens in the browser.
+    m_odeme = new TOdemeSekmesi(bagc, sbilgi, this);
+    m_odeme->stokListesineDon = [this] { m_sekmeler->setCurrentWidget(sstoklistesi()); };
+
+    connect(m_sekmeler, &QTabWidget::currentChanged, this, &TForm1::SekmeDegisti);
+
+    // The banner steps of the start-up task.
+    auto hedefler = [this] {
+        BannerHedefleri h;
+        h.RxGIFAnimator1 = m_banner1;
+        h.RxGIFAnimator2 = m_banner2;
+        h.Image3 = m_image3;
+        h.RealTimeMarquee1 = m_altbanner;
+        h.Panel5 = m_panel5;
+        return h;
+    };
+    BannerREsimAl = [this, hedefler] { dorvanto::BannerREsimAl(bagc, hedefler()); };
+    BannerREsimAlUst = [this, hedefler] { dorvanto::BannerREsimAlUst(bagc, hedefler()); };
+    BannerREsimAlAlt = [this, hedefler] { dorvanto::BannerREsimAlAlt(bagc, hedefler()); };
+}
+
+void TForm1::SekmeDegisti(int indeks)
+{
+    QWidget *sayfa = m_sekmeler->widget(indeks);
+    if (sayfa == ssepet())
+        m_sepetSayfasi->ssepetShow();
+    else if (sayfa == ss())
+        m_odeme->ssShow();
 }
 
 QString TForm1::SekmeBasligi(QWidget *sayfa) const
@@ -367,6 +439,8 @@ bool TForm1::GirisYap()
 void TForm1::MusteriTipiDuzeni(int tip)
 {
     m_sutunKurallari = MusteriTipiSutunKurallari(tip);
+    m_stokSayfasi->MusteriTipiUygula(tip);
+    m_sepetSayfasi->MusteriTipiUygula(tip);
     if (tip == 1 || tip == 2) {
         m_musteritus->show();
         m_R1->setVisible(true);
@@ -434,12 +508,8 @@ void TForm1::musteritusClick()
                          + QStringLiteral(" email: ") + sbilgi.SaticiMail());
     if (SepetYukle)
         SepetYukle();
-    if (stok->active())
-        stok->emptyTable();
-    SekmeBasligiYaz(sstoklistesi(), QStringLiteral("0=Stok Listesi"));
-    m_sekmeler->setCurrentWidget(sstoklistesi());
+    m_stokSayfasi->CariDegisti();
     m_araedit->selectAll();
-    m_araedit->setFocus();
 }
 
 void TForm1::WebSitesi1Click()
@@ -470,6 +540,10 @@ int ProgramiCalistir(int argc, char **argv)
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("dorvanto-b2b"));
+    // Money and dates follow the user's regional settings; a machine that has none
+    // (the "C" locale of a bare system) gets the Turkish ones the dealers expect.
+    if (QLocale::system().language() == QLocale::C)
+        QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
     GorunumUygula(app);
     TForm1 form;
     if (!form.FormCreate())

@@ -24,9 +24,14 @@ class QWidget;
 
 namespace dorvanto {
 
+class KayanSerit;
 class MesgulGostergesi;
 class ResultTable;
 class RozetliSekmeler;
+class SepetIslemleri;
+class StokListesiSayfasi;
+class TOdemeSekmesi;
+class TSepetSayfasi;
 
 // Visibility of a grid column by customer type: the stock ("stok"), basket
 // ("sepet"), new products ("YENILER") and campaign ("kampstok") grids apply these
@@ -119,9 +124,18 @@ public:
     QWidget *sTabSheetduyuru() const { return m_sayfa[6]; }
     QWidget *sTabbakiyeler() const { return m_sayfa[7]; }
     QWidget *ss() const { return m_sayfa[8]; }
-    // Hosts of the ticker line and the bottom banner line.
+    // The bottom panel: the ticker line (40 pixels, at the bottom) and above it the
+    // bottom banner strip, a marquee carrying the picture of `Image3`.
+    QWidget *Panel5() const { return m_panel5; }
     QWidget *KayanYaziAlani() const { return m_kayanyazi; }
-    QWidget *AltBannerAlani() const { return m_altbanner; }
+    KayanSerit *RealTimeMarquee1() const { return m_altbanner; }
+    QLabel *Image3() const { return m_image3; }
+
+    // The screens on the tab pages.
+    StokListesiSayfasi *StokSayfasi() const { return m_stokSayfasi; }
+    SepetIslemleri *SepetIslem() const { return m_sepetIslem; }
+    TSepetSayfasi *SepetSayfasi() const { return m_sepetSayfasi; }
+    TOdemeSekmesi *OdemeSekmesi() const { return m_odeme; }
     // The status legend's icon labels, in the order of the legend.
     const QList<QLabel *> &DurumSimgeleri() const { return m_durumSimgeleri; }
 
@@ -137,6 +151,8 @@ protected:
 
 private:
     void Kur();
+    void EkranlariKur();
+    void SekmeDegisti(int indeks);
 
     QLabel *m_kullanicilbl;
     QLabel *m_cariadilbl;
@@ -151,8 +167,14 @@ private:
     MesgulGostergesi *m_gif[6];
     RozetliSekmeler *m_sekmeler;
     QWidget *m_sayfa[9];
+    QWidget *m_panel5;
     QWidget *m_kayanyazi;
-    QWidget *m_altbanner;
+    KayanSerit *m_altbanner;
+    QLabel *m_image3;
+    SepetIslemleri *m_sepetIslem = nullptr;
+    StokListesiSayfasi *m_stokSayfasi = nullptr;
+    TSepetSayfasi *m_sepetSayfasi = nullptr;
+    TOdemeSekmesi *m_odeme = nullptr;
     QList<QLabel *> m_durumSimgeleri;
     QList<SutunKurali> m_sutunKurallari;
 };

@@ -2,7 +2,7 @@
 // layout, tab captions, the close confirmation, the message dialog's look. With
 // DORVANTO_EKRAN_DIZINI set it also writes screenshots of the windows there.
 #include "anaform.h"
-#include "../login/modalbekle.h"
+#include "anaformgiris.h"
 
 #include "girisform.h"
 #include "gorunum.h"
@@ -34,37 +34,10 @@ class AnaFormTesti : public QObject {
     std::unique_ptr<TestSunucusu> sunucu;
     Kayitci kayit;
 
-    void Kaydet(QWidget *w, const char *ad)
-    {
-        const QString dizin = qEnvironmentVariable("DORVANTO_EKRAN_DIZINI");
-        if (dizin.isEmpty())
-            return;
-        QDir().mkpath(dizin);
-        QVERIFY(w->grab().save(dizin + QLatin1Char('/') + QLatin1String(ad) + QStringLiteral(".png")));
-    }
-    // Creates the main window and logs in with the given machine.
+    void Kaydet(QWidget *w, const char *ad) { QVERIFY(dorvanto::test::EkranKaydet(w, ad)); }
     std::unique_ptr<TForm1> Giris(const QString &id, const QString &ad, bool cariSec)
     {
-        ModalIsle<Tgirisform>([=, this](Tgirisform *g) {
-            g->idsi = id;
-            g->findChild<QLineEdit *>(QStringLiteral("adi"))->setText(ad);
-            g->findChild<QLineEdit *>(QStringLiteral("sifre"))->setText(QStringLiteral("1234"));
-            Kaydet(g, "giris");
-            g->findChild<QPushButton *>(QStringLiteral("Button1"))->click();
-        });
-        if (cariSec)
-            ModalIsle<Tseccari>([this](Tseccari *s) {
-                s->TumCariler();
-                QTest::qWait(50);
-                Kaydet(s, "cari-secimi");
-                s->findChild<QPushButton *>(QStringLiteral("secbtn"))->click();
-            });
-        auto f = std::make_unique<TForm1>();
-        if (!f->FormCreate())
-            return nullptr;
-        f->resize(1350, 652);
-        f->show();
-        return f;
+        return dorvanto::test::AnaFormuAc(id, ad, cariSec);
     }
 
 private slots:
@@ -74,10 +47,7 @@ private slots:
         GorunumUygula(*qApp);
         sunucu = std::make_unique<TestSunucusu>();
         QVERIFY2(sunucu->basladi(), qPrintable(sunucu->hata()));
-        qputenv("DORVANTO_ECHO_URL", (sunucu->adres() + QStringLiteral("/ip")).toUtf8());
-        qputenv("DORVANTO_PUBLIC_HOST", "127.0.0.1");
-        qputenv("DORVANTO_SERVER_PORT", QByteArray::number(sunucu->port()));
-        qputenv("DORVANTO_WEB_BASE", (sunucu->adres() + QStringLiteral("/")).toUtf8());
+        dorvanto::test::SunucuOrtami(*sunucu);
         kayit.Kur();
     }
     void init()
@@ -160,6 +130,31 @@ private slots:
         QVERIFY(g.sPageControl1()->isTabVisible(5));
         QVERIFY(g.musteritus()->isHidden());
         QVERIFY(g.SutunKurallari().isEmpty());
+    }
+
+    // A badge on one tab leaves the tabs after it as they are drawn without it.
+    void rozetSonrakiSekmeleriOrtmez()
+    {
+        auto renkler = [](const QString &ilk) {
+            RozetliSekmeler s;
+            s.Cubuk()->SetSekmeBoyutu(QSize(120, 50));
+            for (const QString &b : {ilk, QStringLiteral("Önceki Siparişler"), QStringLiteral("Cari Ekstre")})
+                s.addTab(new QWidget(&s), b);
+            s.resize(500, 200);
+            s.setCurrentIndex(2);
+            s.show();
+            QTest::qWait(20);
+            const QImage im = s.tabBar()->grab().toImage();
+            QList<QRgb> l;
+            for (int i = 0; i < 3; ++i)
+                l << im.pixel(s.tabBar()->tabRect(i).center().x(), s.tabBar()->tabRect(i).top() + 8);
+            return l;
+        };
+        const QList<QRgb> rozetsiz = renkler(QStringLiteral("Stok Listesi"));
+        const QList<QRgb> rozetli = renkler(QStringLiteral("520=Stok Listesi"));
+        QCOMPARE(rozetli, rozetsiz);
+        QCOMPARE(rozetli[0], rozetli[1]);   // two unselected tabs look alike
+        QVERIFY(rozetli[1] != rozetli[2]);  // the selected one stands out
     }
 
     void mesajKutusu_data()
