@@ -1,5 +1,7 @@
 #include "sepethesap.h"
 
+#include <QUrl>
+
 #include "sayibicimi.h"
 #include "yardimci.h"
 
@@ -129,9 +131,24 @@ QString OdemeAdresi(const QString &taban, int carino, const QString &cariAdi, co
            QStringLiteral("&sube=MERKEZ&firmasi=") + cariAdi + QStringLiteral("&bakiye=") + bakiye;
 }
 
+namespace {
+// One value of the payment address's query, encoded as the whole address is, and in
+// addition "&", "=" and "+": a customer named "Ak & Kara" keeps its whole name on
+// the page instead of losing what follows the "&".
+QString SorguDegeri(const QString &deger)
+{
+    return QString::fromLatin1(QUrl::toPercentEncoding(deger, QByteArrayLiteral("!$'(),./:;?@")));
+}
+} // namespace
+
 QString KodluOdemeAdresi(const QString &taban, int carino, const QString &cariAdi, const QString &bakiye)
 {
-    return UrlKodla(OdemeAdresi(taban, carino, cariAdi, bakiye));
+    QString t = taban;
+    if (!t.endsWith(QLatin1Char('/')))
+        t += QLatin1Char('/');
+    return UrlKodla(t + QStringLiteral("pelyaro.html")) + QStringLiteral("?carino=") + QString::number(carino) +
+           QStringLiteral("&sube=MERKEZ&firmasi=") + SorguDegeri(cariAdi) + QStringLiteral("&bakiye=") +
+           SorguDegeri(bakiye);
 }
 
 SepetEkleArgumanlari SepetEkleArgumanlariOku(const ResultTable &kaynak, double miktar, const TSonucBilgisi &sbilgi)

@@ -1,10 +1,12 @@
 // The basket's rules: totals of the ticked lines, the checks of "Gönder", the order
 // summary, the payment page address and the argument sets built from rows.
 #include "sepethesap.h"
+#include "yardimci.h"
 
 #include <QLocale>
 #include <QTest>
 #include <QUrl>
+#include <QUrlQuery>
 
 using namespace dorvanto;
 
@@ -240,6 +242,16 @@ void TestSepetHesap::kodluOdemeAdresi()
     QVERIFY2(url.isValid(), qPrintable(url.errorString()));
     QCOMPARE(url.host(), QStringLiteral("127.0.0.1"));
     QCOMPARE(url.path(), QStringLiteral("/pelyaro.html"));
+    // An ordinary name is encoded exactly as the whole address would be.
+    QCOMPARE(kodlu, UrlKodla(OdemeAdresi(QStringLiteral("http://127.0.0.1:9090/"), 57, ad, bakiye)));
+
+    // Characters of the query's own syntax inside a value stay inside it.
+    for (const QString &isim : {QStringLiteral("Ak & Kara Oto"), QStringLiteral("A+B Parça"), QStringLiteral("X=Y %100 #1")}) {
+        const QUrlQuery q{QUrl(KodluOdemeAdresi(QStringLiteral("http://h/"), 57, isim, bakiye))};
+        QCOMPARE(q.queryItemValue(QStringLiteral("firmasi"), QUrl::FullyDecoded), isim);
+        QCOMPARE(q.queryItemValue(QStringLiteral("bakiye"), QUrl::FullyDecoded), bakiye);
+        QCOMPARE(q.queryItemValue(QStringLiteral("carino")), QStringLiteral("57"));
+    }
 }
 
 void TestSepetHesap::sepetEkleArgumanlari()
