@@ -2,6 +2,7 @@
 // "Gönder", the confirmation, deleting, and the road of an order from a stock row to
 // a stored order.
 #include "datagrid.h"
+#include "gridexcel.h"
 #include "mesajgoster.h"
 #include "radiogrubu.h"
 #include "sepethesap.h"
@@ -16,7 +17,10 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
+#include <QPushButton>
 #include <QSpinBox>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace dorvanto;
@@ -39,6 +43,8 @@ private slots:
     void satirSilHayirGondermez();
     void tekFirmaKendiligindenSecilir();
     void siparisinYolu();
+    void genislikKurali();
+    void excelKaydet();
 
 private:
     QJsonArray cagrilar(const QString &yontem);
@@ -432,6 +438,81 @@ void TestSepetSayfasi::siparisinYolu()
         TableReader *onceki = proxy.OncekiSiparisler(1001);
         QVERIFY(onceki && onceki->data.rowCount > 0);
     }
+}
+
+// At 1153 screen pixels or more the grid's width is shared out by the columns' weights;
+// below it every column takes the width of its content.
+void TestSepetSayfasi::genislikKurali()
+{
+    sayfa->show();
+    sayfa->ssepetShow();
+    QVERIFY(sepet->recordCount() > 0);
+    DataGrid *g = sayfa->cxGrid2;
+    auto genislikler = [g] {
+        QList<int> l;
+        for (int c = 0; c < g->columnCount(); ++c)
+            l << (g->isColumnVisible(g->column(c).field) ? g->columnWidth(g->column(c).field) : -1);
+        return l;
+    };
+
+    sayfa->setEkranGenisligi([] { return 1153; });
+    sayfa->SepetKolonlariAyarla();
+    int S = 0;
+    for (int c = 0; c < g->columnCount(); ++c)
+        if (g->isColumnVisible(g->column(c).field) && !g->column(c).fixedWidth)
+            S += g->column(c).weight;
+    QVERIFY(S > 0);
+    const int u = (g->width() - 30) / S;
+    for (int c = 0; c < g->columnCount(); ++c) {
+        const GridColumn &k = g->column(c);
+        if (g->isColumnVisible(k.field) && !k.fixedWidth)
+            QCOMPARE(g->columnWidth(k.field), k.weight * u);
+    }
+    const QList<int> agirlikli = genislikler();
+
+    // 1152: content widths. The description column is as wide as its longest text.
+    sayfa->setEkranGenisligi([] { return 1152; });
+    sayfa->SepetKolonlariAyarla();
+    QVERIFY(genislikler() != agirlikli);
+    const QFontMetrics fm(g->view()->font());
+    const int ad = sepet->fieldIndex(QStringLiteral("STOKADI"));
+    int enUzun = 0;
+    for (int r = 0; r < sepet->recordCount(); ++r)
+        enUzun = qMax(enUzun, fm.horizontalAdvance(sepet->asString(r, ad)));
+    QVERIFY2(g->columnWidth(QStringLiteral("STOKADI")) >= enUzun,
+             qPrintable(QStringLiteral("%1 < %2").arg(g->columnWidth(QStringLiteral("STOKADI"))).arg(enUzun)));
+    // A resize of the grid applies the rule again.
+    sayfa->setEkranGenisligi([] { return 1280; });
+    sayfa->resize(sayfa->width() + 100, sayfa->height());
+    QTRY_COMPARE(g->columnWidth(QStringLiteral("STOKADI")) % qMax(1, (g->width() - 30) / S), 0);
+}
+
+// "Excel Kaydet" writes every basket line to the chosen file (as .xlsx); cancelling
+// writes nothing.
+void TestSepetSayfasi::excelKaydet()
+{
+    sayfa->ssepetShow();
+    QTemporaryDir dizin;
+    const QString secilen = dizin.filePath(QStringLiteral("sepet.xls"));
+    SetKaydetDiyalogu([&](QWidget *, const QString &) { return secilen; });
+    QTest::mouseClick(sayfa->Button2, Qt::LeftButton);
+    SetKaydetDiyalogu({});
+    const QString yazilan = dizin.filePath(QStringLiteral("sepet.xlsx"));
+    QVERIFY(QFile::exists(yazilan));
+    QProcess unzip;
+    unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), yazilan, QStringLiteral("xl/sharedStrings.xml")});
+    QVERIFY(unzip.waitForFinished(30000));
+    const QString metinler = QString::fromUtf8(unzip.readAllStandardOutput());
+    const int ad = sepet->fieldIndex(QStringLiteral("STOKADI"));
+    for (int r = 0; r < sepet->recordCount(); ++r)
+        QVERIFY2(metinler.contains(sepet->asString(r, ad).toHtmlEscaped()), qPrintable(sepet->asString(r, ad)));
+
+    SetKaydetDiyalogu([](QWidget *, const QString &) { return QString(); });
+    QFile::remove(yazilan);
+    QTest::mouseClick(sayfa->Button2, Qt::LeftButton);
+    SetKaydetDiyalogu({});
+    QVERIFY(!QFile::exists(yazilan));
+    QVERIFY(QDir(dizin.path()).isEmpty());
 }
 
 QTEST_MAIN(TestSepetSayfasi)
