@@ -1,9 +1,11 @@
 // dorvanto-appserver: the stand-in application server of the Dorvanto B2B client.
 //
 //   dorvanto-appserver [--listen HOST:PORT] --db FILE [--seed demo] [--parts N]
-//                      [--test-control] [--allow-remote] [--init-only]
+//                      [--search-limit N] [--test-control] [--allow-remote] [--init-only]
 //   dorvanto-appserver --db FILE --register COMPUTERID --user NAME --password PASS
 //                      --type N [--customer CARINO] [--version V]
+//
+// --search-limit N: the most rows one StokAraGetir answers (default 10000, at least 1).
 #include "demoveri.h"
 #include "sema.h"
 #include "sunucu.h"
@@ -28,8 +30,8 @@ int kullanim(const char *neden)
 {
     std::cerr << "dorvanto-appserver: " << neden << "\n"
               << "kullanım:\n"
-                 "  dorvanto-appserver [--listen HOST:PORT] --db FILE [--seed demo] [--parts N] [--test-control]\n"
-                 "                     [--allow-remote] [--init-only]\n"
+                 "  dorvanto-appserver [--listen HOST:PORT] --db FILE [--seed demo] [--parts N] [--search-limit N]\n"
+                 "                     [--test-control] [--allow-remote] [--init-only]\n"
                  "  dorvanto-appserver --db FILE --register COMPUTERID --user NAME --password PASS --type N\n"
                  "                     [--customer CARINO] [--version V]\n";
     return 2;
@@ -53,7 +55,7 @@ int main(int argc, char **argv)
     const QStringList args = app.arguments();
 
     QString dinle = QStringLiteral("127.0.0.1:9090"), db, seed, kayitId, kullanici, sifre;
-    int parca = 5000, tip = -1, cari = 0, surum = 4;
+    int parca = 5000, tip = -1, cari = 0, surum = 4, aramaSiniri = SunucuAyari{}.aramaSiniri;
     bool test = false, uzak = false, sadeceKur = false, kayit = false, sifreVar = false, kullaniciVar = false;
     for (int i = 1; i < args.size(); ++i) {
         const QString &a = args[i];
@@ -76,6 +78,10 @@ int main(int argc, char **argv)
         else if (a == QLatin1String("--db")) ok = deger(db);
         else if (a == QLatin1String("--seed")) ok = deger(seed);
         else if (a == QLatin1String("--parts")) ok = sayi(parca) && parca >= 10;
+        else if (a == QLatin1String("--search-limit")) {
+            if (!sayi(aramaSiniri) || aramaSiniri < 1)
+                return kullanim("--search-limit 1 ya da daha büyük bir tam sayı olmalı");
+        }
         else if (a == QLatin1String("--test-control")) test = true;
         else if (a == QLatin1String("--allow-remote")) uzak = true;
         else if (a == QLatin1String("--init-only")) sadeceKur = true;
@@ -140,7 +146,9 @@ int main(int argc, char **argv)
         pthread_sigmask(SIG_BLOCK, &sinyaller, nullptr);
         std::signal(SIGPIPE, SIG_IGN);
 
-        Sunucu sunucu(SunucuAyari{db, test});
+        SunucuAyari ayar{db, test};
+        ayar.aramaSiniri = aramaSiniri;
+        Sunucu sunucu(ayar);
         const int gercekPort = sunucu.bagla(host.toStdString(), port);
         if (gercekPort <= 0) {
             std::cerr << "dorvanto-appserver: " << dinle.toStdString() << " adresinde dinlenemiyor" << std::endl;

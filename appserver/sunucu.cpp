@@ -153,7 +153,7 @@ struct Sunucu::Ic {
         if (!gecerli)
             return hata(res, 400, QStringLiteral("İstek gövdesinde \"_parameters\" dizisi yok"));
         try {
-            Baglam b{vt(), kes && y->akisli};
+            Baglam b{vt(), kes && y->akisli, ayar.aramaSiniri};
             QByteArray govde = YontemCagir(b, *y, doc.object().value(QStringLiteral("_parameters")).toArray());
             if (kes && !y->akisli)
                 govde.truncate(govde.size() / 2);

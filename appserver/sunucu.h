@@ -15,6 +15,7 @@ struct SunucuAyari {
     bool testDenetimi = false;
     std::size_t azamiGovde = 8 * 1024 * 1024;  // largest accepted request body
     int isParcacigi = 32;                      // worker threads (each serves one connection at a time)
+    int aramaSiniri = 10000;                   // most rows of a stock search answer
 };
 
 class Sunucu {

@@ -96,7 +96,6 @@ void stokIndirimleri(Komut &k, Vt &vt, int carino)
     k.bagla(5, IndirimYazisi(d[0], d[1], d[2], d[3]));
 }
 
-constexpr int AramaSiniri = 10000;
 constexpr int AramaKelimeSiniri = 8;
 
 QByteArray StokAraGetir(Baglam &b, const Parametreler &p)
@@ -125,7 +124,7 @@ QByteArray StokAraGetir(Baglam &b, const Parametreler &p)
     // parameters 1-5 are the discounts; the words follow, then the row limit
     for (const QString &w : kelimeler)
         k.ekle(w);
-    k.ekle(AramaSiniri);
+    k.ekle(b.aramaSiniri > 0 ? b.aramaSiniri : VarsayilanAramaSiniri);
     Tablo t(stokSutunlari(StokListe::Arama));
     t.doldur(k);
     return tekTablo(t);

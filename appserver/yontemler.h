@@ -42,9 +42,13 @@ public:
     const TSonucBilgisi &bilgi(int i) const { return *std::get<std::shared_ptr<TSonucBilgisi>>(degerler[size_t(i)]); }
 };
 
+// Most rows a stock search answers unless the server is started with another limit.
+inline constexpr int VarsayilanAramaSiniri = 10000;
+
 struct Baglam {
     Vt &vt;
     bool akisiKes = false;  // test control: answer a stream shorter than its announced size
+    int aramaSiniri = VarsayilanAramaSiniri;  // most rows of a StokAraGetir answer
 };
 
 using Isleyici = QByteArray (*)(Baglam &, const Parametreler &);
