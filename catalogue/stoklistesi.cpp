@@ -22,6 +22,7 @@
 #include <QStyleOptionViewItem>
 #include <QTabWidget>
 #include <QTableView>
+#include <QThreadPool>
 #include <QVBoxLayout>
 
 namespace dorvanto {
@@ -60,6 +61,15 @@ bool StokListesiGetir(const ServerConnection &bagc, const QString &kod, std::uni
 }
 
 namespace {
+
+// Frees a table's rows on a worker thread (its texts are shared by atomic counts only).
+void EskiSatirlariBirak(TableData &&eski)
+{
+    if (eski.rowCount == 0 && eski.columns.empty())
+        return;
+    auto tasiyici = std::make_shared<TableData>(std::move(eski));
+    QThreadPool::globalInstance()->start([tasiyici = std::move(tasiyici)]() mutable { tasiyici.reset(); });
+}
 
 void fiyatBlokuCiz(const ResultTable *stok, QPainter *p, const QStyleOptionViewItem &o, int tabloSatiri)
 {
@@ -277,8 +287,12 @@ void StokListesiSayfasi::AramayaBasla()
         kopya->Kopyala(*bilgi);
         *basarili = StokListesiGetir(*bagc, kod, std::move(kopya), *tablo);
     }).Await([this, tablo, basarili] {
-        if (*basarili)
+        if (*basarili) {
             p.stok->assign(std::move(*tablo));
+            // assign() swapped the previous rows into `tablo`; tens of thousands of rows
+            // take tens of milliseconds to free, so that happens off the GUI thread.
+            EskiSatirlariBirak(std::move(*tablo));
+        }
         AramaBitti(*basarili, 0);
     }, this);
 }
