@@ -1,6 +1,7 @@
 #include "seccari.h"
 
 #include "caribilgileri.h"
+#include "datagrid.h"
 
 #include "beklesin.h"
 #include "cikis.h"
@@ -16,7 +17,6 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -85,29 +85,29 @@ Tseccari::Tseccari(ServerConnection &b, TSonucBilgisi &bi, QWidget *owner)
     // Middle: the grid and, behind a splitter, "Cari Bilgileri".
     auto *bolucu = new QSplitter(Qt::Horizontal, this);
     bolucu->setObjectName(QStringLiteral("sSplitter1"));
-    auto *izgaraKutusu = new QWidget(bolucu);
-    auto *izgaraDuzen = new QVBoxLayout(izgaraKutusu);
-    izgaraDuzen->setContentsMargins(0, 0, 0, 0);
-    izgaraDuzen->setSpacing(0);
-    m_izgara = new QTableView(izgaraKutusu);
-    m_izgara->setObjectName(QStringLiteral("cxGrid1"));
-    m_model = new ResultTableModel(m_cariler, m_izgara);
-    m_izgara->setModel(m_model);
-    m_izgara->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_izgara->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_izgara->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_izgara->setAlternatingRowColors(true);
-    m_izgara->verticalHeader()->setDefaultSectionSize(24);
-    m_izgara->verticalHeader()->hide();
-    m_izgara->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_izgara->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
-    m_izgara->horizontalHeader()->setSectionsMovable(true);
-    izgaraDuzen->addWidget(m_izgara, 1);
-    m_altBilgi = new QLabel(izgaraKutusu);
-    m_altBilgi->setObjectName(QStringLiteral("altbilgi"));
-    m_altBilgi->setContentsMargins(6, 3, 6, 3);
-    izgaraDuzen->addWidget(m_altBilgi);
-    bolucu->addWidget(izgaraKutusu);
+    // The customer grid: read-only, typed text searches the focused column, the
+    // number of customers under CARIKOD, no group-by box; the hidden columns can be
+    // shown through the column chooser.
+    cxGrid1 = new DataGrid(bolucu);
+    cxGrid1->setObjectName(QStringLiteral("cxGrid1"));
+    std::vector<GridColumn> kolonlar;
+    for (const QString &ad : CariGorunenSutunlar()) {
+        GridColumn c(ad);
+        if (ad == QLatin1String("CARIKOD"))
+            c.countInFooter();
+        kolonlar.push_back(std::move(c));
+    }
+    for (const QString &ad : CariGizliSutunlar())
+        kolonlar.push_back(GridColumn(ad).hidden());
+    cxGrid1->setColumns(std::move(kolonlar));
+    cxGrid1->setRowIndicator(true);
+    cxGrid1->setColumnChooserEnabled(true);
+    cxGrid1->setIncrementalSearch(true);
+    cxGrid1->setFooterVisible(true);
+    cxGrid1->setGroupByBoxVisible(false);
+    cxGrid1->bind(m_cariler);
+    cxGrid1->view()->installEventFilter(this);
+    bolucu->addWidget(cxGrid1);
 
     auto *sag = new QWidget(bolucu);
     sag->setObjectName(QStringLiteral("sagpanel"));
@@ -129,6 +129,7 @@ Tseccari::Tseccari(ServerConnection &b, TSonucBilgisi &bi, QWidget *owner)
         QFont kf = etiket->font();
         kf.setBold(true);
         etiket->setFont(kf);
+        etiket->setAlignment(Qt::AlignRight | Qt::AlignTop);
         form->addRow(etiket, deger);
         m_degerler.insert(s.etiket, deger);
         if (s.ayiracSonra) {
@@ -165,7 +166,7 @@ Tseccari::Tseccari(ServerConnection &b, TSonucBilgisi &bi, QWidget *owner)
     kok->addLayout(alt);
     connect(sec, &QPushButton::clicked, this, &Tseccari::Sec);
     connect(vazgec, &QPushButton::clicked, this, &Tseccari::Vazgec);
-    connect(m_izgara, &QTableView::doubleClicked, this, [this] { Sec(); });
+    connect(cxGrid1, &DataGrid::rowDoubleClicked, this, [this](int) { Sec(); });
 
     // Popup of the grid. The report items and the open-balance window come with the
     // report and open-balance screens; until then they are present but disabled.
@@ -183,36 +184,25 @@ Tseccari::Tseccari(ServerConnection &b, TSonucBilgisi &bi, QWidget *owner)
     vadeler->setObjectName(QStringLiteral("CariTopluAlacakVadeleri1"));
     for (QAction *a : {ozet, bakiye, alisSatis, vadeler})
         a->setEnabled(false);
-    connect(m_izgara, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &p) { m_popup->popup(m_izgara->viewport()->mapToGlobal(p)); });
+    QTableView *gorunum = cxGrid1->view();
+    gorunum->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(gorunum, &QWidget::customContextMenuRequested, this,
+            [this, gorunum](const QPoint &p) { m_popup->popup(gorunum->viewport()->mapToGlobal(p)); });
 
-    // Column customization: the header's menu shows and hides columns.
-    connect(m_izgara->horizontalHeader(), &QWidget::customContextMenuRequested, this, [this](const QPoint &p) {
-        QMenu m(this);
-        for (int c = 0; c < m_model->columnCount(); ++c) {
-            QAction *a = m.addAction(m_model->headerData(c, Qt::Horizontal).toString());
-            a->setCheckable(true);
-            a->setChecked(!m_izgara->isColumnHidden(c));
-            connect(a, &QAction::toggled, this, [this, c](bool on) { m_izgara->setColumnHidden(c, !on); });
-        }
-        m.exec(m_izgara->horizontalHeader()->mapToGlobal(p));
-    });
-
-    connect(m_cariler, &ResultTable::resetDone, this, [this] {
-        m_altBilgi->setText(QStringLiteral("Cari sayısı: %1").arg(m_cariler->recordCount()));
-    });
-    connect(m_izgara->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &yeni) {
-                if (yeni.isValid())
-                    m_cariler->setRecNo(yeni.row());
-                BilgileriGoster();
-            });
-    connect(m_model, &QAbstractItemModel::modelReset, this, [this] { BilgileriGoster(); });
+    // "Cari Bilgileri" follows the focused row; with none it is hidden.
+    connect(cxGrid1, &DataGrid::focusedRowChanged, this, [this](int) { BilgileriGoster(); });
 
     NEdit1->setFocus();
 }
 
-Tseccari::~Tseccari() = default;
+Tseccari::~Tseccari()
+{
+    // The grid and the table go with the window's children, after this destructor:
+    // nothing of theirs may call back into the half-destroyed window.
+    cxGrid1->view()->removeEventFilter(this);
+    disconnect(cxGrid1, nullptr, this, nullptr);
+    NEdit1->removeEventFilter(this);
+}
 
 QToolButton *Tseccari::DurumDugmesi(const QString &ad, const QString &ipucu, const QString &simge)
 {
@@ -241,11 +231,17 @@ void Tseccari::showEvent(QShowEvent *e)
 
 bool Tseccari::eventFilter(QObject *o, QEvent *e)
 {
-    if (o == NEdit1 && e->type() == QEvent::KeyPress) {
+    if (e->type() == QEvent::KeyPress) {
         const int k = static_cast<QKeyEvent *>(e)->key();
-        if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+        const bool enter = k == Qt::Key_Return || k == Qt::Key_Enter;
+        if (enter && o == NEdit1) {
             Ara();
             AramaKutusunaDon();
+            return true;
+        }
+        // Enter on the grid chooses the focused customer, as a double click does.
+        if (enter && o == cxGrid1->view()) {
+            Sec();
             return true;
         }
     }
@@ -339,44 +335,20 @@ void Tseccari::DurumListesi(int n)
     SutunlariDuzenle();
 }
 
+// After a load: every column to the width of its content, then the first row shown
+// gets the focus (which fills "Cari Bilgileri").
 void Tseccari::SutunlariDuzenle()
 {
-    QHeaderView *h = m_izgara->horizontalHeader();
-    // Shown columns in their order, then the hidden ones.
-    int hedef = 0;
-    for (const QString &ad : CariGorunenSutunlar()) {
-        const int c = m_cariler->fieldIndex(ad);
-        if (c < 0)
-            continue;
-        h->moveSection(h->visualIndex(c), hedef++);
-        if (!m_sutunlarDuzenlendi)
-            m_izgara->setColumnHidden(c, false);
-    }
-    if (!m_sutunlarDuzenlendi)
-        for (const QString &ad : CariGizliSutunlar()) {
-            const int c = m_cariler->fieldIndex(ad);
-            if (c >= 0)
-                m_izgara->setColumnHidden(c, true);
-        }
-    m_sutunlarDuzenlendi = m_cariler->fieldCount() > 0;
-    m_izgara->resizeColumnsToContents();
-    if (m_cariler->recordCount() > 0)
-        m_izgara->setCurrentIndex(m_model->index(0, h->logicalIndex(0)));
+    cxGrid1->bestFit();
+    if (cxGrid1->rowCount() > 0)
+        cxGrid1->focusRow(cxGrid1->gridModel()->tableRow(0));
     BilgileriGoster();
-}
-
-int Tseccari::OdakSatiri() const
-{
-    const QModelIndex i = m_izgara->currentIndex();
-    if (!i.isValid() || i.row() >= m_cariler->recordCount())
-        return -1;
-    return i.row();
 }
 
 void Tseccari::BilgileriGoster()
 {
-    const int row = OdakSatiri();
-    if (row < 0) {
+    const int row = cxGrid1->focusedRow();
+    if (row < 0 || row >= m_cariler->recordCount()) {
         m_bilgiKutusu->hide();
         return;
     }
@@ -388,8 +360,8 @@ void Tseccari::BilgileriGoster()
 
 void Tseccari::Sec()
 {
-    const int row = OdakSatiri();
-    if (row < 0)
+    const int row = cxGrid1->focusedRow();
+    if (row < 0 || row >= m_cariler->recordCount())
         return;
     const int c = m_cariler->fieldIndex(QStringLiteral("CARINO"));
     if (c < 0)

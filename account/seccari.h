@@ -9,15 +9,13 @@
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPushButton;
-class QTableView;
 class QToolButton;
 class QGroupBox;
 
 namespace dorvanto {
 
+class DataGrid;
 class ResultTable;
-class ResultTableModel;
 class ServerConnection;
 class TSonucBilgisi;
 class TableReader;
@@ -40,7 +38,7 @@ public:
     void Vazgec();             // ends the program
 
     ResultTable *CARILER() const { return m_cariler; }
-    QTableView *Izgara() const { return m_izgara; }
+    DataGrid *Izgara() const { return cxGrid1; }
     QMenu *Popup() const { return m_popup; }
 
 protected:
@@ -53,22 +51,18 @@ private:
     void TabloyuDoldur(const TableReader &okuyucu);
     void SutunlariDuzenle();
     void BilgileriGoster();
-    int OdakSatiri() const;
     void AramaKutusunaDon();
     QToolButton *DurumDugmesi(const QString &ad, const QString &ipucu, const QString &simge);
 
     ServerConnection &bag;
     TSonucBilgisi &bilgim;
     ResultTable *m_cariler;
-    ResultTableModel *m_model;
-    QTableView *m_izgara;
-    QLabel *m_altBilgi;
+    DataGrid *cxGrid1;
     QLineEdit *NEdit1;
     QGroupBox *m_bilgiKutusu;
     QMap<QString, QLabel *> m_degerler;
     QMap<QString, QToolButton *> m_dugmeler;
     QMenu *m_popup;
-    bool m_sutunlarDuzenlendi = false;
 };
 
 } // namespace dorvanto

@@ -11,6 +11,7 @@
 
 #include "formistekyeni.h"
 #include "seccari.h"
+#include "datagrid.h"
 
 #include "adresler.h"
 #include "baglanti.h"
@@ -361,7 +362,7 @@ private slots:
             for (int r = 0; r < t->recordCount(); ++r)
                 if (t->asInteger(r, c) > 0) {
                     secilen = t->asInteger(r, c);
-                    s->Izgara()->setCurrentIndex(s->Izgara()->model()->index(r, 0));
+                    s->Izgara()->focusRow(r);
                     break;
                 }
             s->findChild<QPushButton *>(QStringLiteral("secbtn"))->click();
