@@ -9,6 +9,9 @@
 
 #include <mutex>
 
+#include <csignal>
+#include <sys/prctl.h>
+
 namespace dorvanto::test {
 
 QString TestSunucusu::sunucuProgrami()
@@ -49,6 +52,9 @@ TestSunucusu::TestSunucusu(const QStringList &ekArgumanlar)
         return;
     }
     m_surec.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    // The server ends with the test program even when that one crashes or is killed:
+    // an orphan would keep the test runner's output pipe open and hang the whole run.
+    m_surec.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
     m_surec.start(sunucuProgrami(), QStringList{QStringLiteral("--listen"), QStringLiteral("127.0.0.1:0"),
                                                 QStringLiteral("--db"), m_db, QStringLiteral("--test-control")}
                                         + ekArgumanlar);
