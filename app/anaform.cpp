@@ -548,6 +548,10 @@ int ProgramiCalistir(int argc, char **argv)
     TForm1 form;
     if (!form.FormCreate())
         return 0;
+    // Maximised; without a window manager (a bare X server) the window still covers
+    // the screen's work area.
+    if (const QScreen *ekran = form.screen())
+        form.setGeometry(ekran->availableGeometry());
     form.showMaximized();
     return app.exec();
 }
