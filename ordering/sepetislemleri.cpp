@@ -19,6 +19,25 @@ QString HataMesaji(const std::exception &e)
 
 } // namespace
 
+template <typename F>
+bool SepetIslemleri::AnaBaglantida(F &&cagri)
+{
+    try {
+        if (!BaglantiAc(m_bagc, true))
+            return false;
+        {
+            TServerMethods1Client proxy(m_bagc);
+            cagri(proxy);
+        }
+        m_bagc.Close();
+        return true;
+    } catch (const std::exception &e) {
+        m_bagc.Close();
+        emit sunucuHatasi(HataMesaji(e));
+        return false;
+    }
+}
+
 SepetIslemleri::SepetIslemleri(ServerConnection &bagc, TSonucBilgisi &sbilgi, ResultTable &sepet, QObject *parent)
     : QObject(parent), m_bagc(bagc), m_sbilgi(sbilgi), m_sepet(sepet)
 {
@@ -69,57 +88,37 @@ bool SepetIslemleri::SatirBul(int stokno, int &sirano) const
 void SepetIslemleri::SepeteEkle(ResultTable &kaynak, double miktar)
 {
     int sonuc = 0;
-    try {
+    const bool tamam = AnaBaglantida([&](TServerMethods1Client &proxy) {
         const SepetEkleArgumanlari a = SepetEkleArgumanlariOku(kaynak, miktar, m_sbilgi);
-        auto bilgim = m_sbilgi.Kopya();
-        if (!BaglantiAc(m_bagc, true))
-            return;
-        {
-            TServerMethods1Client proxy(m_bagc);
-            sonuc = proxy.SepetEkle2(std::move(bilgim), a.carino, a.stokno, a.barkod, a.stokadi, a.miktar, a.kdv,
-                                     a.fiyat, a.ind1, a.verenid, a.k, a.ind2, a.ind3, a.ind4);
-        }
-    } catch (const std::exception &e) {
-        m_bagc.Close();
-        emit sunucuHatasi(HataMesaji(e));
-        return;
-    }
-    if (sonuc == 1)
+        sonuc = proxy.SepetEkle2(m_sbilgi.Kopya(), a.carino, a.stokno, a.barkod, a.stokadi, a.miktar, a.kdv, a.fiyat,
+                                 a.ind1, a.verenid, a.k, a.ind2, a.ind3, a.ind4);
+    });
+    if (tamam && sonuc == 1)
         SepetYukle();
-    m_bagc.Close();
 }
 
 void SepetIslemleri::SepetSatirGuncelle(int sirano, double miktar, double birimFiyat)
 {
+    // The opener positions the basket on the line; find it by SIRANO should the cursor
+    // have moved since.
+    int satir = m_sepet.recNo();
+    const int sira = m_sepet.fieldIndex(QStringLiteral("SIRANO"));
+    if (sira < 0)
+        return;
+    if (satir < 0 || m_sepet.asInteger(satir, sira) != sirano) {
+        if (!m_sepet.locate(QStringLiteral("SIRANO"), sirano))
+            return;
+        satir = m_sepet.recNo();
+    }
     int sonuc = 0;
-    try {
-        // The opener positions the basket on the line; find it by SIRANO should the
-        // cursor have moved since.
-        int satir = m_sepet.recNo();
-        const int sira = m_sepet.fieldByName(QStringLiteral("SIRANO")).index();
-        if (satir < 0 || m_sepet.asInteger(satir, sira) != sirano) {
-            if (!m_sepet.locate(QStringLiteral("SIRANO"), sirano))
-                return;
-            satir = m_sepet.recNo();
-        }
+    const bool tamam = AnaBaglantida([&](TServerMethods1Client &proxy) {
         const SepetGuncelleArgumanlari a =
             SepetGuncelleArgumanlariOku(m_sepet, satir, sirano, miktar, birimFiyat, m_sbilgi);
-        auto bilgim = m_sbilgi.Kopya();
-        if (!BaglantiAc(m_bagc, true))
-            return;
-        {
-            TServerMethods1Client proxy(m_bagc);
-            sonuc = proxy.SepetGuncelle2(std::move(bilgim), a.carino, a.stokno, a.barkod, a.stokadi, a.miktar,
-                                         a.kdv, a.fiyat, a.ind1, a.verenid, a.sepetsirano, a.ind2, a.ind3, a.ind4);
-        }
-    } catch (const std::exception &e) {
-        m_bagc.Close();
-        emit sunucuHatasi(HataMesaji(e));
-        return;
-    }
-    if (sonuc == 1)
+        sonuc = proxy.SepetGuncelle2(m_sbilgi.Kopya(), a.carino, a.stokno, a.barkod, a.stokadi, a.miktar, a.kdv,
+                                     a.fiyat, a.ind1, a.verenid, a.sepetsirano, a.ind2, a.ind3, a.ind4);
+    });
+    if (tamam && sonuc == 1)
         SepetYukle();
-    m_bagc.Close();
 }
 
 bool SepetIslemleri::SepetSecimYaz(int sirano, int secim)
@@ -170,40 +169,16 @@ void SepetIslemleri::HepsiniSecimle(int secim)
 
 bool SepetIslemleri::SatirSilSunucuda(int sirano)
 {
-    try {
-        if (!m_sepet.locate(QStringLiteral("SIRANO"), sirano))
-            return false;
-        const QString aciklama = SatirSilAciklamasi(m_sepet, m_sepet.recNo());
-        if (!BaglantiAc(m_bagc, true))
-            return false;
-        {
-            TServerMethods1Client proxy(m_bagc);
-            proxy.SepetSatirSil(m_sbilgi.Kopya(), sirano, aciklama);
-        }
-        m_bagc.Close();
-    } catch (const std::exception &e) {
-        m_bagc.Close();
-        emit sunucuHatasi(HataMesaji(e));
+    if (m_sepet.fieldIndex(QStringLiteral("SIRANO")) < 0 || !m_sepet.locate(QStringLiteral("SIRANO"), sirano))
         return false;
-    }
-    return true;
+    return AnaBaglantida([&](TServerMethods1Client &proxy) {
+        proxy.SepetSatirSil(m_sbilgi.Kopya(), sirano, SatirSilAciklamasi(m_sepet, m_sepet.recNo()));
+    });
 }
 
 bool SepetIslemleri::HepsiniSilSunucuda()
 {
-    auto bilgi = m_sbilgi.Kopya();
-    if (!BaglantiAc(m_bagc, true))
-        return false;
-    try {
-        TServerMethods1Client proxy(m_bagc);
-        proxy.SepetHepsiniSil(std::move(bilgi));
-    } catch (const std::exception &e) {
-        m_bagc.Close();
-        emit sunucuHatasi(HataMesaji(e));
-        return false;
-    }
-    m_bagc.Close();
-    return true;
+    return AnaBaglantida([&](TServerMethods1Client &proxy) { proxy.SepetHepsiniSil(m_sbilgi.Kopya()); });
 }
 
 bool SepetIslemleri::TeslimKargoVer(QVector<Secenek> &teslim, QVector<Secenek> &kargoTurleri)
@@ -239,42 +214,24 @@ bool SepetIslemleri::TeslimKargoVer(QVector<Secenek> &teslim, QVector<Secenek> &
 
 bool SepetIslemleri::KargolarVer(int gn, ResultTable &kargo)
 {
-    if (!BaglantiAc(m_bagc, true))
-        return false;
-    try {
-        TServerMethods1Client proxy(m_bagc);
+    return AnaBaglantida([&](TServerMethods1Client &proxy) {
         TableReader *okuyucu = proxy.KargolarVer(gn);
         if (okuyucu)
             kargo.loadFromReader(*okuyucu);
         else
             kargo.emptyTable();
-    } catch (const std::exception &e) {
-        m_bagc.Close();
-        emit sunucuHatasi(HataMesaji(e));
-        return false;
-    }
-    m_bagc.Close();
-    return true;
+    });
 }
 
 bool SepetIslemleri::SiparisGonder(int kargoFirmaId, int kargoTuruId, int teslimId, const QString &aciklama)
 {
     const SiparisKaydetArgumanlari a =
         SiparisKaydetArgumanlariOlustur(m_sbilgi, kargoFirmaId, kargoTuruId, teslimId, aciklama);
-    auto bb = m_sbilgi.Kopya();
-    if (!BaglantiAc(m_bagc, true))
-        return false;
     bool sonuc = false;
-    try {
-        TServerMethods1Client proxy(m_bagc);
-        sonuc = proxy.SiparisKaydet(std::move(bb), a.carino, a.teslim, a.kargo, a.aciklama, a.verenid, a.kargoyeni);
-    } catch (const std::exception &e) {
-        m_bagc.Close();
-        emit sunucuHatasi(HataMesaji(e));
-        return false;
-    }
-    m_bagc.Close();
-    return sonuc;
+    const bool tamam = AnaBaglantida([&](TServerMethods1Client &proxy) {
+        sonuc = proxy.SiparisKaydet(m_sbilgi.Kopya(), a.carino, a.teslim, a.kargo, a.aciklama, a.verenid, a.kargoyeni);
+    });
+    return tamam && sonuc;
 }
 
 QString CariBakiyeUyariBak(ServerConnection &klon, int carino)

@@ -92,6 +92,12 @@ signals:
     void sunucuHatasi(const QString &mesaj);
 
 private:
+    // One call on the main connection: opens it through the connection check, runs
+    // `cagri` with a proxy on it and closes it. A server error closes it as well and
+    // is reported by sunucuHatasi(). False when it could not be opened or failed.
+    template <typename F>
+    bool AnaBaglantida(F &&cagri);
+
     ServerConnection &m_bagc;
     TSonucBilgisi &m_sbilgi;
     ResultTable &m_sepet;
