@@ -4,6 +4,10 @@
 #include "sonuctablosu.h"
 #include "yardimci.h"
 
+#include <QFontMetrics>
+#include <QPaintDevice>
+#include <QRect>
+
 #include <cmath>
 
 namespace dorvanto {
@@ -36,6 +40,65 @@ QString FiyatBilgisiMetni(const ResultTable &tablo, int satir, const QLocale &ye
                              AlanReelVarsa(tablo, satir, QStringLiteral("KAMPFIYAT")),
                              AlanReelVarsa(tablo, satir, QStringLiteral("NETFIYAT")),
                              AlanReelVarsa(tablo, satir, QStringLiteral("KDVDAHIL")), yerel);
+}
+
+namespace {
+
+QFontMetrics olcu(const QFont &f, const QPaintDevice *aygit)
+{
+    return aygit ? QFontMetrics(f, aygit) : QFontMetrics(f);
+}
+
+QString satirlar(QString metin)
+{
+    metin.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    if (metin.endsWith(QLatin1Char('\n')))
+        metin.chop(1);
+    return metin;
+}
+
+} // namespace
+
+QFont FiyatBilgisiYazisi(const QFont &taban, const QString &metin, const QSize &hucre, const QPaintDevice *aygit,
+                         const QLocale &yerel)
+{
+    const int en = hucre.width() - 2 * FiyatBilgisiKenarBosluk;
+    const int boy = hucre.height() - 2;   // a pixel of air above and below
+    if (en <= 0 || boy <= 0)
+        return taban;
+    const bool punto = taban.pointSizeF() > 0;
+    const double enKucuk = punto ? 6.0 : 8.0, adim = punto ? 0.5 : 1.0;
+    double boyut = punto ? taban.pointSizeF() : double(taban.pixelSize());
+    auto yazi = [&](double b) {
+        QFont f = taban;
+        if (punto)
+            f.setPointSizeF(b);
+        else
+            f.setPixelSize(int(b));
+        return f;
+    };
+    // the size a block of five-digit amounts fits in, its campaign line aside
+    const double ornek = 99999.99;
+    const QStringList ornekSatirlar =
+        satirlar(FiyatBilgisiMetni(ornek, std::nullopt, ornek, ornek, yerel)).split(QLatin1Char('\n'));
+    auto satirlarSigar = [&](const QFont &f) {
+        const QFontMetrics m = olcu(f, aygit);
+        for (const QString &s : ornekSatirlar)
+            if (m.horizontalAdvance(s) > en)
+                return false;
+        return true;
+    };
+    while (boyut - adim >= enKucuk && !satirlarSigar(yazi(boyut)))
+        boyut -= adim;
+    // this block, wrapped as it is drawn, inside the cell
+    const QString blok = satirlar(metin);
+    auto hucreyeSigar = [&](const QFont &f) {
+        const QRect r = olcu(f, aygit).boundingRect(QRect(0, 0, en, 100000), FiyatBilgisiHizasi, blok);
+        return r.height() <= boy && r.width() <= en;
+    };
+    while (boyut - adim >= enKucuk && !hucreyeSigar(yazi(boyut)))
+        boyut -= adim;
+    return yazi(boyut);
 }
 
 QColor FiyatHucreRengi(int satir, bool secili)

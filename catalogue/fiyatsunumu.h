@@ -5,7 +5,9 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QLocale>
+#include <QSize>
 #include <QString>
 
 #include <optional>
@@ -38,6 +40,22 @@ inline constexpr QRgb SeciliSatirRengi = 0xFFD2F0F9;
 
 // Margin of the price block text inside its cell, left and right.
 inline constexpr int FiyatBilgisiKenarBosluk = 10;
+
+// The block's text is drawn right-aligned and vertically centred into the cell narrowed
+// by the margins, wrapping the lines that do not fit, without an end ellipsis.
+inline constexpr int FiyatBilgisiHizasi = int(Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap);
+
+// The font of the price block `metin` (lines ended by "\r\n") in a cell of `hucre` pixels.
+// The cell is 150 pixels wide in the narrow layout and 100 high, which the grid's own
+// font does not always fill legibly: the block keeps the family and weight of `taban`
+// (the grid's font) and takes the largest size, not above the grid's, at which a list,
+// net and tax-inclusive line of 99,999.99 each fit the width on one line (the longer
+// campaign line may wrap after its label). A block that, wrapped, is still taller than
+// the cell or holds a word wider than the line (amounts of millions) is drawn smaller
+// still until it fits; never below 6 points (8 pixels for a font sized in pixels).
+// `aygit` is the device drawn on (its resolution), or none for the screen's.
+QFont FiyatBilgisiYazisi(const QFont &taban, const QString &metin, const QSize &hucre,
+                         const QPaintDevice *aygit = nullptr, const QLocale &yerel = QLocale());
 
 // ---- add-to-basket dialog ------------------------------------------------------
 

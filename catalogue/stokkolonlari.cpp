@@ -1,5 +1,6 @@
 #include "stokkolonlari.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace dorvanto {
@@ -87,7 +88,16 @@ bool GenisDuzenFiyatKolonu(const QString &alan)
         || alan == QLatin1String("NETFIYAT") || alan == QLatin1String("KDVDAHIL");
 }
 
-QVector<int> StokKolonGenislikleri(const QVector<bool> &gorunur, int gridGenisligi, bool genis)
+int DarSabitGenislik(const QString &alan)
+{
+    if (alan == QLatin1String("OEM1") || alan == QLatin1String("OEM2") || alan == QLatin1String("OEM3"))
+        return DarOemGenisligi;
+    if (alan == QLatin1String(FiyatBilgisiKolonu))
+        return DarFiyatBilgisiGenisligi;
+    return 0;
+}
+
+QVector<int> StokKolonGenislikleri(const QVector<bool> &gorunur, int gridGenisligi, bool genis, int sutunAlani)
 {
     const QVector<StokKolonu> &k = StokKolonlari();
     QVector<int> genislik(k.size(), 0);
@@ -96,18 +106,22 @@ QVector<int> StokKolonGenislikleri(const QVector<bool> &gorunur, int gridGenisli
         if (gorunur[i])
             toplam += k[i].agirlik;
     const int birim = AgirlikBirimi(gridGenisligi, toplam);
+    int aciklama = -1, toplamGenislik = 0;
     for (int i = 0; i < k.size() && i < gorunur.size(); ++i) {
         if (!gorunur[i])
             continue;
-        genislik[i] = k[i].agirlik * birim;
-        if (!genis) {
-            if (k[i].alan == QLatin1String("OEM1") || k[i].alan == QLatin1String("OEM2")
-                || k[i].alan == QLatin1String("OEM3"))
-                genislik[i] = DarOemGenisligi;
-            else if (k[i].alan == QLatin1String(FiyatBilgisiKolonu))
-                genislik[i] = DarFiyatBilgisiGenisligi;
-        }
+        const int sabit = genis ? 0 : DarSabitGenislik(k[i].alan);
+        genislik[i] = sabit > 0 ? sabit : k[i].agirlik * birim;
+        toplamGenislik += genislik[i];
+        if (k[i].alan == QLatin1String("ADI"))
+            aciklama = i;
     }
+    int alan = std::max(0, gridGenisligi - 30);
+    if (sutunAlani >= 0)
+        alan = std::min(alan, sutunAlani);
+    const int tasan = toplamGenislik - alan;
+    if (!genis && tasan > 0 && aciklama >= 0)
+        genislik[aciklama] -= std::min(tasan, std::max(0, genislik[aciklama] - birim));
     return genislik;
 }
 

@@ -55,11 +55,23 @@ inline constexpr int DarFiyatBilgisiGenisligi = 150;
 // weights), divided in floating point; 0 when nothing is visible.
 int AgirlikBirimi(int gridGenisligi, int agirlikToplami);
 
-// The layout rule for the columns that stay visible: each gets weight × unit; in the
-// narrow layout OEM1–OEM3 then get 80 and the price block 150. `gorunur[i]` tells
-// whether column i of StokKolonlari() is visible after the layout's own switches;
-// the answer holds a width for every column (0 for hidden ones).
-QVector<int> StokKolonGenislikleri(const QVector<bool> &gorunur, int gridGenisligi, bool genis);
+// The fixed width a column has in the narrow layout: 80 for OEM1–OEM3, 150 for the
+// price block, 0 for the columns that the weights size.
+int DarSabitGenislik(const QString &alan);
+
+// The layout rule for the columns that stay visible: each gets weight × unit, the unit
+// being AgirlikBirimi of the grid's width and the sum of the visible weights; in the
+// narrow layout OEM1–OEM3 then get 80 and the price block 150. Those fixed widths may
+// exceed their weights' share (the price block's below a unit of 75, i.e. in every
+// narrow window) and push the columns past the width the unit was taken from, which
+// would leave the price block, the last column, partly out of view: the description
+// column "Açıklama" then gives up the excess, keeping at least one unit; every other
+// width stays as the rule gives it. The columns have the grid's width less 30 pixels,
+// or `sutunAlani` when that is smaller (the grid's own frame, row indicator and
+// scroll bar). `gorunur[i]` tells whether column i of StokKolonlari() is visible after
+// the layout's own switches; the answer holds a width for every column (0 for hidden ones).
+QVector<int> StokKolonGenislikleri(const QVector<bool> &gorunur, int gridGenisligi, bool genis,
+                                   int sutunAlani = -1);
 
 // The price columns that the layout switches: LISTEFIYAT1, KAMPFIYAT, NETFIYAT, KDVDAHIL.
 bool GenisDuzenFiyatKolonu(const QString &alan);

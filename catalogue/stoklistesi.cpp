@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QMovie>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyleOptionViewItem>
 #include <QTabWidget>
 #include <QTableView>
@@ -71,20 +72,22 @@ void EskiSatirlariBirak(TableData &&eski)
     QThreadPool::globalInstance()->start([tasiyici = std::move(tasiyici)]() mutable { tasiyici.reset(); });
 }
 
-void fiyatBlokuCiz(const ResultTable *stok, QPainter *p, const QStyleOptionViewItem &o, int tabloSatiri)
+// `gridSatiri`: the row's index among the grid's rows (its colour), `tabloSatiri`: its row in `stok`.
+void fiyatBlokuCiz(const ResultTable *stok, QPainter *p, const QStyleOptionViewItem &o, int gridSatiri, int tabloSatiri)
 {
     const bool secili = o.state & QStyle::State_Selected;
     p->save();
-    p->fillRect(o.rect, FiyatHucreRengi(o.index.row(), secili));
+    p->fillRect(o.rect, FiyatHucreRengi(gridSatiri, secili));
     if (stok && tabloSatiri >= 0 && tabloSatiri < stok->recordCount()) {
         QString metin = FiyatBilgisiMetni(*stok, tabloSatiri);
+        const QFont yazi = FiyatBilgisiYazisi(o.font, metin, o.rect.size(), p->device());
         metin.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         if (metin.endsWith(QLatin1Char('\n')))
             metin.chop(1);
         const QRect alan = o.rect.adjusted(FiyatBilgisiKenarBosluk, 0, -FiyatBilgisiKenarBosluk, 0);
-        p->setFont(o.font);
+        p->setFont(yazi);
         p->setPen(o.palette.color(QPalette::Text));
-        p->drawText(alan, int(Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap), metin);
+        p->drawText(alan, FiyatBilgisiHizasi, metin);
     }
     p->restore();
 }
@@ -111,9 +114,11 @@ StokListesiSayfasi::StokListesiSayfasi(const StokSayfasiParcalari &parcalar, QOb
     for (const StokKolonu &k : StokKolonlari()) {
         GridColumn c;
         if (k.alan == QLatin1String(FiyatBilgisiKolonu)) {
+            // the grid hands the painter the table row; the colours go by the grid's row
+            DataGrid *grid = cxGrid1;
             c = GridColumn::custom(k.alan, k.baslik, k.agirlik,
-                                   [stok](QPainter *pn, const QStyleOptionViewItem &o, int r) {
-                                       fiyatBlokuCiz(stok, pn, o, r);
+                                   [stok, grid](QPainter *pn, const QStyleOptionViewItem &o, int r) {
+                                       fiyatBlokuCiz(stok, pn, o, grid->gridModel()->gridRow(r), r);
                                    });
         } else {
             c = GridColumn(k.alan, k.baslik, k.agirlik);
@@ -365,6 +370,19 @@ void StokListesiSayfasi::cxGrid1DBTableView1DblClick()
         SatirdanSepeteEkle(sahip, *p.stok, Kaynak::StokListesi, *p.sbilgi, *p.sepet);
 }
 
+int StokListesiSayfasi::SutunAlani() const
+{
+    // Before the grid is shown its viewport has no width of its own yet.
+    QTableView *v = cxGrid1->view();
+    if (!v->isVisible())
+        return -1;
+    int alan = v->viewport()->width();
+    // a vertical scroll bar not shown now comes with the rows of the next search
+    if (!v->verticalScrollBar()->isVisibleTo(v))
+        alan -= v->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, v->verticalScrollBar());
+    return alan;
+}
+
 void StokListesiSayfasi::StokKolonlariAyarla()
 {
     if (!p.araedit || !p.araedit->isEnabled() || m_araniyor)
@@ -379,13 +397,16 @@ void StokListesiSayfasi::StokKolonlariAyarla()
             cxGrid1->setColumnVisible(k.alan, !m_genis);
     }
     cxGrid1->setRowHeight(m_genis ? GenisSatirYuksekligi : DarSatirYuksekligi);
-    cxGrid1->applyWeights(cxGrid1->width());
-    if (!m_genis) {
-        for (const char *oem : {"OEM1", "OEM2", "OEM3"})
-            cxGrid1->setColumnWidth(QLatin1String(oem), DarOemGenisligi);
-        cxGrid1->setColumnWidth(QLatin1String(FiyatBilgisiKolonu), DarFiyatBilgisiGenisligi);
-        cxGrid1->setRowHeight(DarSatirYuksekligi);
-    }
+    // weight × unit for every visible column; in the narrow layout OEM1–OEM3 80 and
+    // the price block 150, the weights sharing the width those leave
+    const QVector<StokKolonu> &kolonlar = StokKolonlari();
+    QVector<bool> gorunur(kolonlar.size());
+    for (int i = 0; i < kolonlar.size(); ++i)
+        gorunur[i] = cxGrid1->isColumnVisible(kolonlar[i].alan);
+    const QVector<int> genislik = StokKolonGenislikleri(gorunur, cxGrid1->width(), m_genis, SutunAlani());
+    for (int i = 0; i < kolonlar.size(); ++i)
+        if (gorunur[i])
+            cxGrid1->setColumnWidth(kolonlar[i].alan, genislik[i]);
     cxGrid1->endUpdate();
 }
 

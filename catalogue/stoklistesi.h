@@ -106,6 +106,7 @@ private:
     void MesgulGoster(bool goster);
     void BaslikYaz(const QString &baslik);
     void SekmeyiOneGetir();
+    int SutunAlani() const;   // the width the columns have in view, -1 before the grid is shown
 
     StokSayfasiParcalari p;
     DataGrid *cxGrid1 = nullptr;

@@ -505,6 +505,100 @@ private slots:
         QCOMPARE(g2[1], 2 * 166);  // trunc(1000 / 6) = 166
         QCOMPARE(g2[5], 4 * 166);
     }
+
+    // The narrow layout's fixed widths exceed their weights' share: "Açıklama" gives
+    // up the excess over the width the columns have; every other width stays.
+    void darDuzenTasmasi_data()
+    {
+        QTest::addColumn<int>("grid");
+        QTest::addColumn<int>("alan");          // width the columns have in view, -1: grid - 30
+        QTest::addColumn<QStringList>("ekler"); // shown besides type 3's start columns
+        QTest::addColumn<int>("aciklama");      // expected width of ADI
+        // 18 weights: unit trunc(1070 / 18) = 59; 16 × 59 + 150 = 1094, 24 over 1070
+        QTest::newRow("1100 window") << 1100 << -1 << QStringList{} << 4 * 59 - 24;
+        // unit trunc(1122 / 18) = 62; 16 × 62 + 150 = 1142, 20 over
+        QTest::newRow("1152 window") << 1152 << -1 << QStringList{} << 4 * 62 - 20;
+        // the grid's own frame, indicator and scroll bar leave 1066 instead of 1070
+        QTest::newRow("smaller view") << 1100 << 1066 << QStringList{} << 4 * 59 - 28;
+        // a view wider than the grid less 30 does not widen anything
+        QTest::newRow("wider view") << 1100 << 1090 << QStringList{} << 4 * 59 - 24;
+        // OEM1-3 shown: 24 weights, unit trunc(1170 / 24) = 48; 3 × 80 + 150 + 16 × 48 = 1158 fits
+        QTest::newRow("OEMs make room") << 1200 << -1 << QStringList{"OEM1", "OEM2", "OEM3"} << 4 * 48;
+        // many columns: 27 weights, unit trunc(670 / 27) = 24; 150 + 25 × 24 = 750, 80 over,
+        // of which ADI can give 72 and keeps one unit
+        QTest::newRow("ADI keeps one unit") << 700 << -1 << QStringList{"DIGERADI", "OEMNO", "ANAGRUP", "OZELKOD"}
+                                            << 24;
+    }
+    void darDuzenTasmasi()
+    {
+        QFETCH(int, grid);
+        QFETCH(int, alan);
+        QFETCH(QStringList, ekler);
+        QFETCH(int, aciklama);
+        const auto &k = StokKolonlari();
+        QVector<bool> gorunur;
+        int toplam = 0;
+        for (const auto &c : k) {
+            const bool g = KolonBaslangictaGorunur(c, 3, false) || ekler.contains(c.alan);
+            gorunur.append(g);
+            if (g)
+                toplam += c.agirlik;
+        }
+        const int birim = AgirlikBirimi(grid, toplam);
+        const QVector<int> w = StokKolonGenislikleri(gorunur, grid, false, alan);
+        int toplamGenislik = 0;
+        for (int i = 0; i < k.size(); ++i) {
+            toplamGenislik += w[i];
+            if (!gorunur[i])
+                QCOMPARE(w[i], 0);
+            else if (k[i].alan == "ADI")
+                QCOMPARE(w[i], aciklama);
+            else if (k[i].alan == "FiyatBilgisi")
+                QCOMPARE(w[i], 150);
+            else if (k[i].alan.startsWith("OEM") && k[i].alan.size() == 4 && k[i].alan != "OEM4")
+                QCOMPARE(w[i], 80);
+            else
+                QCOMPARE(w[i], k[i].agirlik * birim);
+        }
+        // all in view unless ADI is down to one unit
+        if (aciklama > birim)
+            QVERIFY(toplamGenislik <= (alan >= 0 ? std::min(alan, grid - 30) : grid - 30));
+    }
+    void darDuzenAciklamasizTasar()
+    {
+        // without ADI nothing else gives way: the rule's widths stand
+        const auto &k = StokKolonlari();
+        QVector<bool> gorunur;
+        int toplam = 0;
+        for (const auto &c : k) {
+            const bool g = KolonBaslangictaGorunur(c, 3, false) && c.alan != "ADI";
+            gorunur.append(g);
+            if (g)
+                toplam += c.agirlik;
+        }
+        const int birim = AgirlikBirimi(1100, toplam);
+        const QVector<int> w = StokKolonGenislikleri(gorunur, 1100, false);
+        for (int i = 0; i < k.size(); ++i)
+            if (gorunur[i])
+                QCOMPARE(w[i], k[i].alan == "FiyatBilgisi" ? 150 : k[i].agirlik * birim);
+    }
+    void genisDuzenDegismez()
+    {
+        // the wide layout keeps the rule's widths even in a smaller view
+        const auto &k = StokKolonlari();
+        QVector<bool> gorunur;
+        int toplam = 0;
+        for (const auto &c : k) {
+            const bool g = KolonBaslangictaGorunur(c, 3, true);
+            gorunur.append(g);
+            if (g)
+                toplam += c.agirlik;
+        }
+        const int birim = AgirlikBirimi(1400, toplam);
+        const QVector<int> w = StokKolonGenislikleri(gorunur, 1400, true, 1000);
+        for (int i = 0; i < k.size(); ++i)
+            QCOMPARE(w[i], gorunur[i] ? k[i].agirlik * birim : 0);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestKatalogKurallari)
