@@ -24,7 +24,9 @@
 //   bench_arama --gaps [rows...]     also lists every event and timer wait above 10 ms
 #include "baglanti.h"
 #include "datagrid.h"
+#include "gorunum.h"
 #include "mesajgoster.h"
+#include "rozetlisekmeler.h"
 #include "sepetislemleri.h"
 #include "servermethods.h"
 #include "sonuctablosu.h"
@@ -46,6 +48,7 @@
 #include <QTableView>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -252,10 +255,16 @@ void olc(int parca, int pencereGenisligi)
     bagc.Close();
     ResultTable stok, sepet;
     SepetIslemleri sepetIs(bagc, sbilgi, sepet);
+    // the main window's parts as it has them: its font, the badge-drawing page control
     QWidget ana;
+    QFont yazi(QStringLiteral("Tahoma"));
+    yazi.setPointSize(10);
+    yazi.setBold(true);
+    ana.setFont(yazi);
     auto *l = new QVBoxLayout(&ana);
     auto *araedit = new QLineEdit(&ana);
-    auto *sayfalar = new QTabWidget(&ana);
+    auto *sayfalar = new RozetliSekmeler(&ana);
+    sayfalar->Cubuk()->SetSekmeBoyutu(QSize(120, 50));
     auto *sayfaW = new QWidget;
     sayfalar->addTab(sayfaW, "Stok Listesi");
     l->addWidget(araedit);
@@ -275,8 +284,11 @@ void olc(int parca, int pencereGenisligi)
     ana.show();
     QCoreApplication::processEvents();
 
-    std::printf("%d parts (database seeded in %lld ms), window %d px (%s layout)\n", parca,
-                static_cast<long long>(sunucu.tohumMs()), pencereGenisligi, s.genisDuzen() ? "wide" : "narrow");
+    QFile yuk(QStringLiteral("/proc/loadavg"));
+    const QByteArray ortalama = yuk.open(QIODevice::ReadOnly) ? yuk.readLine().split(' ').value(0) : QByteArray("?");
+    std::printf("%d parts (database seeded in %lld ms), window %d px (%s layout), machine load %s on %d cores\n",
+                parca, static_cast<long long>(sunucu.tohumMs()), pencereGenisligi, s.genisDuzen() ? "wide" : "narrow",
+                ortalama.constData(), QThread::idealThreadCount());
 
     // Server, wire and decoding of the same call, outside the page (median of three).
     std::vector<double> sunucuMs, telMs, cozmeMs;
@@ -367,6 +379,7 @@ void olc(int parca, int pencereGenisligi)
 int main(int argc, char **argv)
 {
     OlcumUygulamasi app(argc, argv);
+    GorunumUygula(app);
     MesajSinama::Ac();
     QList<int> parcalar;
     int genislik = 1400;
