@@ -63,7 +63,8 @@ bool StokListesiGetir(const ServerConnection &bagc, const QString &kod, std::uni
 
 namespace {
 
-// Frees a table's rows on a worker thread (its texts are shared by atomic counts only).
+// Frees a table's rows on a worker thread. Its texts are implicitly shared strings,
+// whose counts are atomic: a copy still held by the GUI thread stays valid.
 void EskiSatirlariBirak(TableData &&eski)
 {
     if (eski.rowCount == 0 && eski.columns.empty())
@@ -397,8 +398,8 @@ void StokListesiSayfasi::StokKolonlariAyarla()
             cxGrid1->setColumnVisible(k.alan, !m_genis);
     }
     cxGrid1->setRowHeight(m_genis ? GenisSatirYuksekligi : DarSatirYuksekligi);
-    // weight × unit for every visible column; in the narrow layout OEM1–OEM3 80 and
-    // the price block 150, the weights sharing the width those leave
+    // weight × unit for every visible column; in the narrow layout OEM1–OEM3 80 and the
+    // price block 150, "Açıklama" giving up what those take beyond the columns' room
     const QVector<StokKolonu> &kolonlar = StokKolonlari();
     QVector<bool> gorunur(kolonlar.size());
     for (int i = 0; i < kolonlar.size(); ++i)
