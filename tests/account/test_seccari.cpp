@@ -85,6 +85,16 @@ private:
         auto *l = s->findChild<QLabel *>(QStringLiteral("deger_") + etiket);
         return l ? l->text() : QStringLiteral("<yok>");
     }
+    // With DORVANTO_EKRAN_DIZINI set, writes the window at `boyut` as <ad>.png there.
+    void ResimKaydet(Tseccari *s, QSize boyut, const char *ad)
+    {
+        const QString dizin = qEnvironmentVariable("DORVANTO_EKRAN_DIZINI");
+        if (dizin.isEmpty())
+            return;
+        s->resize(boyut);
+        QCoreApplication::processEvents();
+        QVERIFY(s->grab().save(dizin + QLatin1Char('/') + QLatin1String(ad) + QStringLiteral(".png")));
+    }
     int Sutun(Tseccari *s, const char *alan) { return s->CARILER()->fieldIndex(QLatin1String(alan)); }
 
     std::unique_ptr<TestSunucusu> sunucu;
@@ -379,6 +389,9 @@ void SeccariTesti::kolonlar()
     QTest::keyClicks(v, hedef);
     QCOMPARE(s->CARILER()->asString(g->focusedRow(), kod), hedef);
     QCOMPARE(Deger(s.get(), QStringLiteral("CariKod:")), hedef);
+    // pictures of the window on a common desktop and on a small laptop screen
+    ResimKaydet(s.get(), QSize(1820, 980), "cari-secimi-genis");
+    ResimKaydet(s.get(), QSize(1266, 668), "cari-secimi-dar");
 }
 
 void SeccariTesti::gizliKolonSecicidenAcilir()
